@@ -1,0 +1,42 @@
+#!/bin/bash
+# Installs everything the build and the tests need on a Debian 12 machine.
+# Idempotent: does nothing when all of it is already there.
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+
+PACKAGES=(
+  mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386 wine64 xvfb xauth
+  cmake ninja-build make googletest libbenchmark-dev clang libclang-rt-14-dev
+  clang-format locales fonts-liberation fonts-dejavu-core fonts-wine
+  python3 python3-pyftpdlib imagemagick curl x11-utils
+)
+
+missing=()
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  need_update=1
+fi
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# cs_CZ.UTF-8 must exist on the Linux side, or Wine cannot open files with Czech names.
+if ! locale -a 2>/dev/null | grep -qi '^cs_CZ\.utf-\?8$'; then
+  echo "setup: generating cs_CZ.UTF-8"
+  if [ -f /etc/locale.gen ]; then
+    $SUDO sed -i 's/^# *\(cs_CZ.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^cs_CZ.UTF-8 UTF-8' /etc/locale.gen || echo 'cs_CZ.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen
+  else
+    $SUDO localedef -i cs_CZ -f UTF-8 cs_CZ.UTF-8
+  fi
+fi

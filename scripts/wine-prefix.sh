@@ -1,0 +1,33 @@
+#!/bin/bash
+# Creates the private Wine prefix $WINEPREFIX once (32-bit, frames drawn by
+# Wine, fonts that Debian's Wine lacks replaced) and starts its wineserver.
+set -euo pipefail
+: "${WINEPREFIX:?WINEPREFIX must be set}"
+source "$(dirname "$0")/wine-env.sh"
+
+ready="$WINEPREFIX/.zemit-ready"
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if [ ! -f "$ready" ]; then
+  echo "wine-prefix: creating $WINEPREFIX" >&2
+  rm -rf "$WINEPREFIX"
+  timeout 300 wineboot -i </dev/null >/dev/null 2>&1
+  timeout 60 wineserver -w
+  reg() { timeout 60 wine reg add "$@" /f </dev/null >/dev/null 2>&1; }
+  # Without a window manager Wine must draw the frames itself.
+  reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N
+  reg 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+  fonts='HKCU\Software\Wine\Fonts\Replacements'
+  reg "$fonts" /v Arial /d 'Liberation Sans'
+  reg "$fonts" /v 'Microsoft Sans Serif' /d 'Liberation Sans'
+  reg "$fonts" /v 'MS Shell Dlg' /d 'Liberation Sans'
+  reg "$fonts" /v 'MS Shell Dlg 2' /d 'Liberation Sans'
+  reg "$fonts" /v 'Times New Roman' /d 'Liberation Serif'
+  reg "$fonts" /v 'Courier New' /d 'Liberation Mono'
+  reg "$fonts" /v Tahoma /d 'DejaVu Sans'
+  reg "$fonts" /v 'Comic Sans MS' /d 'DejaVu Sans'
+  timeout 60 wineserver -w
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  touch "$ready"
+fi
