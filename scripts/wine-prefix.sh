@@ -31,3 +31,13 @@ if [ ! -f "$ready" ]; then
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   touch "$ready"
 fi
+# Tests register a recorder as the browser, so that no real browser opens.
+if [ -n "${ZEMIT_URL_RECORDER:-}" ] && [ ! -f "$WINEPREFIX/.zemit-recorder" ]; then
+  recorder="Z:$(echo "$ZEMIT_URL_RECORDER" | tr / '\\')"
+  for scheme in http https; do
+    timeout 60 wine reg add "HKCR\\$scheme\\shell\\open\\command" /ve /d "\"$recorder\" \"%1\"" /f \
+      </dev/null >/dev/null 2>&1
+  done
+  timeout 60 wineserver -w
+  touch "$WINEPREFIX/.zemit-recorder"
+fi

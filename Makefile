@@ -1,0 +1,64 @@
+# Zemit: every command sets up what it needs on a fresh Debian 12 machine.
+#   make run    builds zemit.exe and starts it under Wine
+#   make test   builds everything and runs every test
+#   make fuzz   long fuzzing run (10 million executions per target)
+#   make bench  benchmarks
+.PHONY: all setup build-native build-windows build-fuzz build-bench test test-native \
+        test-windows test-fuzz fuzz bench run format clean
+
+FUZZ_RUNS ?= 10000000
+
+all: build-windows
+
+setup:
+	@bash scripts/setup.sh
+
+build-native: setup
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+build-windows: setup
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+build-fuzz: setup
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+build-bench: setup
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
+
+test-native: build-native
+	ctest --preset native
+
+test-fuzz: build-fuzz
+	ctest --preset fuzz
+
+test-windows: build-windows
+	bash scripts/windows-tests.sh build/windows
+
+# Every suite runs even when an earlier one fails; the exit code reports all.
+test: build-native build-fuzz build-windows
+	@rc=0; \
+	ctest --preset native || rc=1; \
+	ctest --preset fuzz || rc=1; \
+	bash scripts/windows-tests.sh build/windows || rc=1; \
+	if [ $$rc = 0 ]; then echo "make test: all suites passed"; else echo "make test: FAILED"; fi; \
+	exit $$rc
+
+fuzz: build-fuzz
+	@mkdir -p build/fuzz/corpus
+	for t in analyser composer; do \
+	  mkdir -p build/fuzz/corpus/$$t; \
+	  build/fuzz/fuzz/$$t -runs=$(FUZZ_RUNS) -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
+bench: build-bench
+	build/bench/bench/analyser_bench
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
