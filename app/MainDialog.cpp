@@ -1,0 +1,136 @@
+#include "app/MainDialog.h"
+
+#include "app/Globals.h"
+#include "app/LabelFont.h"
+#include "app/MainDialogModel.h"
+#include "app/ModuleInfo.h"
+#include "chemistry/ElementTables.h"
+#include "chemistry/FormulaAnalyser.h"
+#include "chemistry/FormulaComposer.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpViewer.h"
+#include "resources/resource.h"
+#include "update/UpdateChecker.h"
+
+#include <stdexcept>
+
+namespace app {
+namespace {
+
+constexpr int kLabelFontHeight = -15;
+const char* const kLabelFontFace = "Arial";
+const char* const kProductKey = "zemit";
+
+// The controls bound, in binding order.
+struct BoundControl {
+    int id;
+    ControlKind kind;
+};
+const BoundControl kBoundControls[] = {
+    {IDC_COMPOSE_OK, ControlKind::Button},       {IDC_CLOSE_BUTTON, ControlKind::Button},
+    {IDC_NAME_OK, ControlKind::Button},          {IDC_OXYGEN_COUNT, ControlKind::ComboBox},
+    {IDC_STEM, ControlKind::ComboBox},           {IDC_SUFFIX, ControlKind::ComboBox},
+    {IDC_OXYGEN, ControlKind::ComboBox},         {IDC_SYMBOL, ControlKind::ComboBox},
+    {IDC_ELEMENT_COUNT, ControlKind::ComboBox},  {IDC_FORMULA_RESULT, ControlKind::Edit},
+    {IDC_NAME_RESULT, ControlKind::Edit},        {IDC_FORMULA_HEADING, ControlKind::Static},
+    {IDC_NO_SUCH_CONTROL, ControlKind::Other},
+};
+
+template <typename Items> void AddItems(HWND dialog, int id, const Items& items) {
+    for (const std::string& item : items) {
+        SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+}
+
+} // namespace
+
+MainDialog::MainDialog(HWND dialog) {
+    for (const BoundControl& control : kBoundControls) {
+        bindings_.emplace_back(dialog, control.id, control.kind);
+    }
+
+    SendMessageA(dialog, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_LARGE))));
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_SMALL))));
+
+    // The two "Výsledek" labels; the fonts live until the process ends.
+    ApplyLabelFont(dialog, IDC_UNNAMED, kLabelFontHeight, kLabelFontFace);
+    ApplyLabelFont(dialog, IDC_FORMULA_LABEL, kLabelFontHeight, kLabelFontFace);
+
+    const std::string programPath = ProgramDirectory() + kProgramFileName;
+    CaptionText += VersionText(programPath);
+    SetWindowTextA(dialog, MainCaption(CaptionText).c_str());
+
+    AddItems(dialog, IDC_SYMBOL, chemistry::DialogElementTable.symbol);
+    AddItems(dialog, IDC_ELEMENT_COUNT, ElementCountItems());
+    AddItems(dialog, IDC_OXYGEN, OxygenItems());
+    AddItems(dialog, IDC_OXYGEN_COUNT, OxygenCountItems());
+    AddItems(dialog, IDC_STEM, chemistry::DialogElementTable.stem);
+    AddItems(dialog, IDC_SUFFIX, chemistry::DialogSuffixTable);
+}
+
+const ControlBinding& MainDialog::Binding(int id) const {
+    for (const ControlBinding& binding : bindings_) {
+        if (binding.id() == id) {
+            return binding;
+        }
+    }
+    throw std::logic_error("no binding for this control");
+}
+
+void MainDialog::OnCommand(HWND dialog, UINT /*message*/, WORD id, WORD /*code*/) {
+    switch (id) {
+    case IDM_ABOUT:
+        DialogBoxParamA(g_hInstance, MAKEINTRESOURCEA(IDD_ABOUT), dialog, dialogs::AboutDialogProc,
+                        0);
+        break;
+    case IDM_HELP:
+        DialogBoxParamA(g_hInstance, MAKEINTRESOURCEA(IDD_HELP), dialog, dialogs::HelpViewerProc,
+                        0);
+        break;
+    case IDM_EXIT:
+    case IDC_CLOSE_BUTTON:
+        // Destroying the dialog deletes this object: touch nothing afterwards.
+        Binding(IDC_CLOSE_BUTTON).Close();
+        return;
+    case IDM_CHECK_VERSION:
+        update::UpdateChecker(dialog, kProductKey);
+        break;
+    case IDC_NAME_OK:
+        NameFormula();
+        break;
+    case IDC_COMPOSE_OK:
+        ComposeFormula();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainDialog::NameFormula() {
+    const std::string symbol = Binding(IDC_SYMBOL).ReadText();
+    const std::string elementCount = Binding(IDC_ELEMENT_COUNT).ReadText();
+    const std::string oxygen = Binding(IDC_OXYGEN).ReadText();
+    const std::string oxygenCount = Binding(IDC_OXYGEN_COUNT).ReadText();
+    const auto formula = JoinFormula(symbol, elementCount, oxygen, oxygenCount);
+    if (!formula) {
+        ShowPlainMessage(kMissingInputText);
+        return;
+    }
+    Binding(IDC_NAME_RESULT).ReplaceText(chemistry::FormulaAnalyser(*formula));
+}
+
+void MainDialog::ComposeFormula() {
+    const std::string name = Binding(IDC_STEM).ReadText();
+    const std::string suffix = Binding(IDC_SUFFIX).ReadText();
+    if (!CompositionComplete(name, suffix)) {
+        ShowPlainMessage(kMissingInputText);
+        return;
+    }
+    Binding(IDC_FORMULA_RESULT).ReplaceText(chemistry::FormulaComposer(name, suffix));
+}
+
+void ShowPlainMessage(const char* text) { MessageBoxA(nullptr, text, kMessageCaption, MB_OK); }
+
+} // namespace app

@@ -1,0 +1,69 @@
+#include "dialogs/AboutDialog.h"
+
+#include "app/Globals.h"
+#include "app/LabelFont.h"
+#include "resources/SiteAddress.h"
+#include "resources/resource.h"
+
+namespace dialogs {
+namespace {
+
+const COLORREF kBackground = RGB(244, 244, 244);
+const COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr int kLinkFontHeight = -22;
+const char* const kLinkFontFace = "Times New Roman";
+
+// Created when the dialog opens, deleted when it closes.
+HBRUSH background = nullptr;
+HFONT linkFont = nullptr;
+
+void Open(HWND dialog) {
+    background = CreateSolidBrush(kBackground);
+    linkFont = app::ApplyLabelFont(dialog, IDC_HOME_LINK, kLinkFontHeight, kLinkFontFace);
+    // Sets the cursor of the static class: every static of the process shows the hand.
+    HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
+    SetClassLongA(GetDlgItem(dialog, IDC_HOME_LINK), GCL_HCURSOR, reinterpret_cast<LONG>(hand));
+    SetDlgItemTextA(dialog, IDC_VERSION_LINE, app::CaptionText.c_str());
+}
+
+void Close(HWND dialog, int id) {
+    DeleteObject(background);
+    DeleteObject(linkFont);
+    background = nullptr;
+    linkFont = nullptr;
+    EndDialog(dialog, id);
+}
+
+} // namespace
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        Open(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDCANCEL:
+            Close(dialog, LOWORD(wParam));
+            return TRUE;
+        case IDC_HOME_LINK:
+            ShellExecuteA(dialog, "open", ZEMIT_HOME_PAGE_URL, nullptr, nullptr, SW_SHOW);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    case WM_CTLCOLORDLG:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(background);
+    case WM_CTLCOLORSTATIC:
+        SetTextColor(reinterpret_cast<HDC>(wParam), kLinkColour);
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(background);
+    default:
+        (void)lParam;
+        return FALSE;
+    }
+}
+
+} // namespace dialogs

@@ -1,0 +1,53 @@
+/* Resource identifiers, shared by the resource scripts and the C++ sources. */
+#ifndef ZEMIT_RESOURCE_H
+#define ZEMIT_RESOURCE_H
+
+/* Dialog templates, menu, icons, cursor */
+#define IDD_MAIN 4002
+#define IDD_ABOUT 102
+#define IDD_FTP_ACCOUNT 4003
+#define IDD_HELP 4004
+#define IDR_MAIN_MENU 101
+#define IDI_LARGE 100
+#define IDI_SMALL 5002
+#define IDC_HAND_CURSOR 5003
+
+/* Main dialog controls */
+#define IDC_NAME_OK 3007
+#define IDC_CLOSE_BUTTON 3001
+#define IDC_FORMULA_HEADING 8012
+#define IDC_NAME_RESULT 8002
+#define IDC_SYMBOL 8005
+#define IDC_ELEMENT_COUNT 8007
+#define IDC_OXYGEN 8009
+#define IDC_OXYGEN_COUNT 8011
+#define IDC_STEM 1001
+#define IDC_SUFFIX 8014
+#define IDC_COMPOSE_OK 8016
+#define IDC_FORMULA_RESULT 8018
+#define IDC_FORMULA_LABEL 1000
+#define IDC_NO_SUCH_CONTROL 1303
+/* The first label without an identifier gets the label font. */
+#define IDC_UNNAMED (-1)
+
+/* Main menu */
+#define IDM_ABOUT 6001
+#define IDM_EXIT 6003
+#define IDM_HELP 6004
+#define IDM_CHECK_VERSION 6005
+
+/* About dialog */
+#define IDC_VERSION_LINE 3012
+#define IDC_HOME_LINK 3006
+
+/* Help viewer */
+#define IDC_HELP_TEXT 3008
+
+/* FTP account dialog */
+#define IDC_FTP_HOST 3003
+#define IDC_FTP_PASSWORD 3004
+#define IDC_FTP_USER 3005
+#define IDC_FTP_OK 7001
+#define IDC_FTP_CANCEL 3013
+
+#endif
