@@ -1,0 +1,222 @@
+#include "update/ListingPage.h"
+#include "update/PageBody.h"
+#include "update/UpdateDecision.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace update;
+using namespace std::string_literals;
+
+namespace {
+
+// 30 bytes that follow a key to make a full entry.
+const std::string kTail30 = "-1.0.0.2.zip 2024-05-01 ok ...";
+
+TEST(FindTextEnd, FindsTheEndOfTheFirstOccurrenceAtOrAfterStart) {
+    struct Case {
+        std::string text, needle;
+        int start, expected;
+    };
+    const Case cases[] = {
+        {"abc", "abc", 0, 3},
+        {"xxabc", "abc", 0, 5},
+        {"abcabc", "abc", 1, 6},
+        {"abcabc", "abc", 3, 6},
+        {"abcabc", "abc", 4, -1},
+        {"abc", "abc", 3, -1},  // start at the end
+        {"abc", "abc", 99, -1}, // start beyond the end
+        {"", "a", 0, -1},       // empty text
+        {"abc", "abc", -5, 3},  // a negative start searches from 0
+        {"ab", "abc", 0, -1},   // the window would run past the end
+        {"xab", "abc", 0, -1},  // partial match at the end
+        {"aab", "ab", 0, 3},    // occurrence inside a failed candidate's window
+        {"</p</body>", "</body>", 0, 10},
+        {"<</body>", "</body>", 0, 8},
+        {"File: ", "file: ", 0, -1}, // case-sensitive
+        {"File:x", "File: ", 0, -1},
+        {"a\0b\0c"s, "\0c"s, 0, 5}, // zero bytes are ordinary bytes
+        {"abc", "", 0, -1},         // an empty needle never matches
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindTextEnd(c.text, c.needle, c.start), c.expected)
+            << '"' << c.text << "\" / \"" << c.needle << "\" from " << c.start;
+    }
+}
+
+TEST(CutSection, StartsAtTheMarkerAndStopsSixBytesShortOrBeforeEndMarker) {
+    const std::pair<std::string, std::string> cases[] = {
+        // No "</body>": L - e bytes from the marker, the last 6 page bytes lost.
+        {"xxFile: ABCDEFGHIJ", "File: ABCD"},
+        {"File: abc</body>\n</html>", "File: abc"},
+        // "</body>" needs 6 bytes behind it to fall inside the section.
+        {"File: abc</body>", "File: abc<"},
+        {"File: abc</body>123456", "File: abc"},
+        {"File: abc</p></body>......", "File: abc</p>"},
+        // Only an end marker inside the section counts.
+        {"</body>File: abcdefgh", "File: ab"},
+        {"File: a</body>b</body>......", "File: a"},
+        // The first start marker wins.
+        {"File: 1File: 2......", "File: 1File: 2"},
+        // No section.
+        {"<html>no marker</html>", ""},
+        {"file: abcdefghijklmnop", ""},
+        {"File:abcdefghijklmnop", ""},
+        {"xxFile: ", ""},
+        {"File: </body>......", "File: "},
+        {"File: </body>", "File: <"},
+        {"", ""},
+    };
+    for (const auto& [page, section] : cases) {
+        EXPECT_EQ(CutSection(page), section) << page;
+    }
+}
+
+TEST(CollectEntries, ListsThirtyFiveBytesFromEachKeyOccurrence) {
+    struct Case {
+        const char* what;
+        std::string section, key, expected;
+    };
+    const std::string pad(40, '.');
+    const Case cases[] = {
+        {"two entries in page order", "File: zemit" + kTail30 + " zemit" + kTail30 + "x", "zemit",
+         "zemit" + kTail30 + "\nzemit" + kTail30 + "\n"},
+        {"short last entry", "File: zemit" + kTail30 + " zemit-2", "zemit",
+         "zemit" + kTail30 + "\nzemit-2\n"},
+        {"key at the very end", pad + "zemit", "zemit", "zemit\n"},
+        {"adjacent occurrence skipped", "File: zemitzemit" + kTail30, "zemit",
+         "zemitzemit" + kTail30.substr(0, 25) + "\n"},
+        {"one byte between occurrences", "zemit.zemit" + kTail30, "zemit",
+         "zemit.zemit" + kTail30.substr(0, 24) + "\nzemit" + kTail30 + "\n"},
+        {"section of exactly 35 bytes", "zemit" + kTail30, "zemit", "zemit" + kTail30 + "\n"},
+        {"section of 34 bytes", "zemit" + kTail30.substr(1), "zemit", ""},
+        {"key in capitals", "File: ZEMIT" + kTail30, "zemit", ""},
+        {"key missing", pad, "zemit", ""},
+        {"empty key", pad, "", ""},
+        // Entries start at the key whatever its length.
+        {"two-byte key at the start", "ze" + pad, "ze", "ze" + pad.substr(0, 33) + "\n"},
+        {"six-byte key", "File: zemit2" + pad, "zemit2", "zemit2" + pad.substr(0, 29) + "\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CollectEntries(c.section, c.key), c.expected) << c.what;
+    }
+}
+
+TEST(PageToEntries, DropsMarkedBytesBeforeSearchingAndCounting) {
+    struct Case {
+        const char* what;
+        std::string page, expected;
+    };
+    const std::string end = "</body></html>\n";
+    const Case cases[] = {
+        {"listing page", "<html><body>File: zemit" + kTail30 + "<br>" + end,
+         "zemit" + kTail30 + "\n"},
+        {"0xCC anywhere",
+         "\xCC<body>Fi\xCCle: zem\xCCit" + kTail30.substr(0, 10) + "\xCC" + kTail30.substr(10) +
+             "\xCC" + end,
+         "zemit" + kTail30 + "\n"},
+        {"0x0C in the section", "File: zem\x0Cit\x0C" + kTail30 + "\x0C" + end,
+         "zemit" + kTail30 + "\n"},
+        {"0x0C does not count towards 35 bytes",
+         "zemit" + kTail30.substr(0, 24) + "\x0C\x0C\x0C\x0C\x0C" + end, ""},
+        {"0x0C does not form a marker", "File:\x0C zemit" + kTail30 + end, ""},
+        {"missing </body>: section ends 6 bytes short",
+         "File: zemit" + kTail30 + " zemit-3.zipabcdef", "zemit" + kTail30 + "\nzemit-3.zip\n"},
+        {"section under 35 bytes", "File: zemit-1.zip" + end, ""},
+        {"marker in small letters", "file: zemit" + kTail30 + end, ""},
+        {"no marker", "zemit" + kTail30 + end, ""},
+        {"key after </body>", "File: " + std::string(40, '.') + end + "zemit" + kTail30, ""},
+        {"empty page", "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PageToEntries(c.page, "zemit"), c.expected) << c.what;
+    }
+}
+
+TEST(ChooseUpdateBox, EntriesOrTheNoDataQuestion) {
+    struct Case {
+        const char* what;
+        std::string page, text, caption;
+    };
+    const std::string noData = "No data available, open home site?";
+    const Case cases[] = {
+        {"entries", "File: zemit" + kTail30 + "</body>......", "zemit" + kTail30 + "\n",
+         "This file available, open home site?"},
+        {"empty page (or failed fetch)", "", noData, "Notice:"},
+        {"no start marker", "<html>Not Found</html>", noData, "Notice:"},
+        {"empty section", "<body>File: ", noData, "Notice:"},
+        {"no entry", "File: nothing for this product</body>......", noData, "Notice:"},
+        {"zero bytes shown as ?", "File: zemit\0-1.0"s + kTail30.substr(5) + "</body>......",
+         "zemit?-1.0" + kTail30.substr(5) + "\n", "This file available, open home site?"},
+    };
+    for (const Case& c : cases) {
+        const UpdateBox box = ChooseUpdateBox(c.page, "zemit");
+        EXPECT_EQ(box.text, c.text) << c.what;
+        EXPECT_EQ(box.caption, c.caption) << c.what;
+    }
+    EXPECT_EQ(kUpdateBoxStyle, 1u);
+    EXPECT_TRUE(OpensHomePage(1));
+    for (const int other : {0, 2, 3, 6, 7}) {
+        EXPECT_FALSE(OpensHomePage(other)) << other;
+    }
+}
+
+// A reader that plays back a script of reads.
+struct ScriptedRead {
+    bool ok;
+    std::string bytes;
+};
+
+TEST(GatherBody, AppendsExactlyWhatEachReadDelivers) {
+    struct Case {
+        const char* what;
+        std::vector<ScriptedRead> reads;
+        std::string body;
+        bool failed;
+    };
+    const std::string a(250, 'a'), b(250, 'b');
+    const Case cases[] = {
+        {"short body", {{true, "<html>"}, {true, ""}}, "<html>", false},
+        {"exact multiple of 250", {{true, a}, {true, b}, {true, ""}}, a + b, false},
+        {"short last chunk", {{true, a}, {true, "cc"}, {true, ""}}, a + "cc", false},
+        {"short read mid-body", {{true, "x"}, {true, a}, {true, ""}}, "x" + a, false},
+        {"zero bytes kept", {{true, "a\0\0b"s}, {true, "\0"s}, {true, ""}}, "a\0\0b\0"s, false},
+        {"empty body", {{true, ""}}, "", false},
+        {"failure part-way", {{true, a}, {false, ""}}, a, true},
+        {"failure at once", {{false, ""}}, "", true},
+    };
+    for (const Case& c : cases) {
+        size_t next = 0;
+        std::vector<uint32_t> asked;
+        const GatheredBody got = GatherBody([&](char* buffer, uint32_t size, uint32_t* count) {
+            asked.push_back(size);
+            if (next >= c.reads.size()) {
+                ADD_FAILURE() << c.what << ": read after the end";
+                *count = 0;
+                return true;
+            }
+            const ScriptedRead& read = c.reads[next++];
+            read.bytes.copy(buffer, read.bytes.size());
+            *count = static_cast<uint32_t>(read.bytes.size());
+            return read.ok;
+        });
+        EXPECT_EQ(got.body, c.body) << c.what;
+        EXPECT_EQ(got.failed, c.failed) << c.what;
+        EXPECT_EQ(next, c.reads.size()) << c.what;
+        EXPECT_EQ(asked, std::vector<uint32_t>(c.reads.size(), 250u)) << c.what;
+    }
+}
+
+TEST(GatherBody, CountAboveTheBufferIsAFailureNotAnOverread) {
+    const GatheredBody got = GatherBody([](char*, uint32_t size, uint32_t* count) {
+        *count = size + 1;
+        return true;
+    });
+    EXPECT_TRUE(got.failed);
+    EXPECT_TRUE(got.body.empty());
+}
+
+} // namespace
