@@ -1,0 +1,80 @@
+"""Loopback HTTP server for the update tests and the fetch benchmark.
+
+Serves bodies that the client spells out in the path, so that the test data
+stays in the tests:
+  /hex/<hex>          200 with the bytes <hex>
+  /404/<hex>          404 with the bytes <hex>
+  /pattern/<n>        200 with n bytes, byte i = i % 251
+  /agent              200 with the User-Agent header's bytes as received
+  /short/<n>/<hex>    announces n bytes, sends <hex>, then resets the connection
+Binds 127.0.0.1 on a free port and prints "<port> <closed port>" on one line,
+the second a port that was free a moment ago and has no listener.
+"""
+import http.server
+import socket
+import socketserver
+import struct
+import sys
+
+
+def pattern(n):
+    block = bytes(range(251))
+    return (block * (n // 251 + 1))[:n]
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+    def send_body(self, status, body, length=None):
+        self.send_response(status)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body) if length is None else length))
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_GET(self):
+        parts = self.path.split("?")[0].split("/")[1:]
+        try:
+            if parts[0] == "hex" and len(parts) == 2:
+                self.send_body(200, bytes.fromhex(parts[1]))
+            elif parts[0] == "404" and len(parts) == 2:
+                self.send_body(404, bytes.fromhex(parts[1]))
+            elif parts[0] == "pattern" and len(parts) == 2:
+                self.send_body(200, pattern(int(parts[1])))
+            elif parts[0] == "agent" and len(parts) == 1:
+                # Headers arrive decoded as Latin-1; this gives back the raw bytes.
+                self.send_body(200, self.headers.get("User-Agent", "").encode("latin-1"))
+            elif parts[0] == "short" and len(parts) == 3:
+                self.send_body(200, bytes.fromhex(parts[2]), length=int(parts[1]))
+                self.wfile.flush()
+                # Linger 0: the close sends a reset instead of an orderly end.
+                self.connection.setsockopt(
+                    socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+                self.connection.close()
+                self.close_connection = True
+            else:
+                self.send_body(400, b"bad request path")
+        except ValueError:
+            self.send_body(400, b"bad request path")
+
+
+class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+
+
+def closed_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def main():
+    server = Server(("127.0.0.1", 0), Handler)
+    print(server.server_address[1], closed_port(), flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
