@@ -69,9 +69,9 @@ class Sphere:
         nx, ny = dx / inner, dy / inner
         nz = math.sqrt(max(0.0, 1.0 - nx * nx - ny * ny))
         diffuse = max(0.0, nx * LIGHT[0] + ny * LIGHT[1] + nz * LIGHT[2])
-        spec = max(0.0, nx * HALF[0] + ny * HALF[1] + nz * HALF[2]) ** 24
+        shine = max(0.0, nx * HALF[0] + ny * HALF[1] + nz * HALF[2]) ** 24
         col = tuple(min(1.0, c * (0.42 + 0.70 * diffuse)) for c in self.base)
-        return _mix(col, (1.0, 1.0, 1.0), min(1.0, 0.85 * spec))
+        return _mix(col, (1.0, 1.0, 1.0), min(1.0, 0.85 * shine))
 
 
 class Bond:
