@@ -23,6 +23,8 @@ void ControlBinding::ReplaceText(const std::string& text) const {
     SendMessageA(control_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void ControlBinding::Close() const { DestroyWindow(dialog_); }
+void ControlBinding::Close() const {
+    DestroyWindow(dialog_);
+}
 
 } // namespace app

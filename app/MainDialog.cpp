@@ -27,12 +27,12 @@ struct BoundControl {
     ControlKind kind;
 };
 const BoundControl kBoundControls[] = {
-    {IDC_COMPOSE_OK, ControlKind::Button},       {IDC_CLOSE_BUTTON, ControlKind::Button},
-    {IDC_NAME_OK, ControlKind::Button},          {IDC_OXYGEN_COUNT, ControlKind::ComboBox},
-    {IDC_STEM, ControlKind::ComboBox},           {IDC_SUFFIX, ControlKind::ComboBox},
-    {IDC_OXYGEN, ControlKind::ComboBox},         {IDC_SYMBOL, ControlKind::ComboBox},
-    {IDC_ELEMENT_COUNT, ControlKind::ComboBox},  {IDC_FORMULA_RESULT, ControlKind::Edit},
-    {IDC_NAME_RESULT, ControlKind::Edit},        {IDC_FORMULA_HEADING, ControlKind::Static},
+    {IDC_COMPOSE_OK, ControlKind::Button},      {IDC_CLOSE_BUTTON, ControlKind::Button},
+    {IDC_NAME_OK, ControlKind::Button},         {IDC_OXYGEN_COUNT, ControlKind::ComboBox},
+    {IDC_STEM, ControlKind::ComboBox},          {IDC_SUFFIX, ControlKind::ComboBox},
+    {IDC_OXYGEN, ControlKind::ComboBox},        {IDC_SYMBOL, ControlKind::ComboBox},
+    {IDC_ELEMENT_COUNT, ControlKind::ComboBox}, {IDC_FORMULA_RESULT, ControlKind::Edit},
+    {IDC_NAME_RESULT, ControlKind::Edit},       {IDC_FORMULA_HEADING, ControlKind::Static},
     {IDC_NO_SUCH_CONTROL, ControlKind::Other},
 };
 
@@ -131,6 +131,8 @@ void MainDialog::ComposeFormula() {
     Binding(IDC_FORMULA_RESULT).ReplaceText(chemistry::FormulaComposer(name, suffix));
 }
 
-void ShowPlainMessage(const char* text) { MessageBoxA(nullptr, text, kMessageCaption, MB_OK); }
+void ShowPlainMessage(const char* text) {
+    MessageBoxA(nullptr, text, kMessageCaption, MB_OK);
+}
 
 } // namespace app

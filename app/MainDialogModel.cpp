@@ -23,9 +23,15 @@ const char* const kProgramFileName = "zemit.exe";
 const char* const kHelpFileName = "help.rtf";
 
 // An empty item stands for a count of 1; 6 oxygen atoms are not offered.
-std::vector<std::string> ElementCountItems() { return NumberItems({1, 2}, true); }
-std::vector<std::string> OxygenItems() { return {"O"}; }
-std::vector<std::string> OxygenCountItems() { return NumberItems({1, 2, 3, 4, 5, 7}, true); }
+std::vector<std::string> ElementCountItems() {
+    return NumberItems({1, 2}, true);
+}
+std::vector<std::string> OxygenItems() {
+    return {"O"};
+}
+std::vector<std::string> OxygenCountItems() {
+    return NumberItems({1, 2, 3, 4, 5, 7}, true);
+}
 
 std::optional<std::string> JoinFormula(const std::string& symbol, const std::string& elementCount,
                                        const std::string& oxygen, const std::string& oxygenCount) {

@@ -1,6 +1,7 @@
 #include "app/Globals.h"
 #include "app/MainDialog.h"
 #include "app/WinException.h"
+#include "resources/resource.h"
 
 namespace app {
 namespace {
@@ -40,6 +41,12 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG: {
         const bool known = Guarded([&] { mainDialog = new MainDialog(dialog); });
+        if (mainDialog != nullptr) {
+            // The first tab stop, the upper OK, gets the focus through the dialog
+            // manager, so that Enter presses it right after start.
+            SendMessageA(dialog, WM_NEXTDLGCTL,
+                         reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_NAME_OK)), TRUE);
+        }
         return known ? TRUE : -1;
     }
     case WM_COMMAND:

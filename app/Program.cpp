@@ -43,8 +43,8 @@ int RunUnguarded(HINSTANCE instance) {
         return 0;
     }
 
-    g_hMainDialog = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                       MainDialogProc, 0);
+    g_hMainDialog =
+        CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
     if (g_hMainDialog == nullptr) {
         char text[32];
         wsprintfA(text, "Error x%x", GetLastError());

@@ -5,7 +5,9 @@ namespace {
 const char* const kExceptionCaption = "Exception";
 } // namespace
 
-void OutOfMemory() { throw WinException("Out of memory"); }
+void OutOfMemory() {
+    throw WinException("Out of memory");
+}
 
 void ReportException(const WinException& e) {
     MessageBoxA(nullptr, e.Message(), kExceptionCaption, MB_ICONWARNING);

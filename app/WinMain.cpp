@@ -2,4 +2,6 @@
 // program reads no command line and always shows its dialog restored.
 #include "app/Program.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return app::Run(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return app::Run(instance);
+}

@@ -14,22 +14,22 @@ struct Row {
 // Rows 0 to 54 run in descending Czech alphabetical order of the stem;
 // hydrogen and magnesium stand after them.
 constexpr Row kRows[kElementCount] = {
-    {"Fe", "želez"},   {"Au", "zlat"},    {"Zr", "zirkon"}, {"Zn", "zinec"},  {"Y", "yttr"},
-    {"W", "wolfram"},  {"Ca", "vápe"},    {"V", "vanad"},   {"U", "uran"},    {"C", "uhel"},
-    {"Ti", "titan"},   {"Th", "thor"},    {"Te", "tellur"}, {"Ta", "tantal"}, {"Ag", "stříbr"},
-    {"Sr", "stront"},  {"Na", "sod"},     {"S", "sir"},     {"Se", "selen"},  {"Sm", "samar"},
-    {"Ru", "ruthen"},  {"Hg", "rtuť"},    {"Rh", "rhod"},   {"Re", "rhen"},   {"Pt", "plat"},
-    {"Pd", "pallad"},  {"Os", "osm"},     {"Pb", "olov"},   {"Nb", "niob"},   {"Ni", "nikl"},
+    {"Fe", "želez"},    {"Au", "zlat"},   {"Zr", "zirkon"}, {"Zn", "zinec"},  {"Y", "yttr"},
+    {"W", "wolfram"},   {"Ca", "vápe"},   {"V", "vanad"},   {"U", "uran"},    {"C", "uhel"},
+    {"Ti", "titan"},    {"Th", "thor"},   {"Te", "tellur"}, {"Ta", "tantal"}, {"Ag", "stříbr"},
+    {"Sr", "stront"},   {"Na", "sod"},    {"S", "sir"},     {"Se", "selen"},  {"Sm", "samar"},
+    {"Ru", "ruthen"},   {"Hg", "rtuť"},   {"Rh", "rhod"},   {"Re", "rhen"},   {"Pt", "plat"},
+    {"Pd", "pallad"},   {"Os", "osm"},    {"Pb", "olov"},   {"Nb", "niob"},   {"Ni", "nikl"},
     {"Mo", "molybden"}, {"Cu", "měď"},    {"Mn", "mangan"}, {"Li", "lith"},   {"La", "lanthan"},
-    {"Si", "křem"},    {"Co", "kobalt"},  {"Cd", "kadm"},   {"I", "jod"},     {"Cr", "chrom"},
-    {"Cl", "chlor"},   {"Al", "hlin"},    {"Hf", "hafn"},   {"Ge", "german"}, {"P", "fosfor"},
-    {"N", "dus"},      {"K", "drasel"},   {"Sn", "cin"},    {"Ce", "cer"},    {"B", "bor"},
-    {"Bi", "bismut"},  {"Be", "berill"},  {"Ba", "bar"},    {"As", "arsen"},  {"Sb", "antimon"},
-    {"H", "vod"},      {"Mg", "hořč"},
+    {"Si", "křem"},     {"Co", "kobalt"}, {"Cd", "kadm"},   {"I", "jod"},     {"Cr", "chrom"},
+    {"Cl", "chlor"},    {"Al", "hlin"},   {"Hf", "hafn"},   {"Ge", "german"}, {"P", "fosfor"},
+    {"N", "dus"},       {"K", "drasel"},  {"Sn", "cin"},    {"Ce", "cer"},    {"B", "bor"},
+    {"Bi", "bismut"},   {"Be", "berill"}, {"Ba", "bar"},    {"As", "arsen"},  {"Sb", "antimon"},
+    {"H", "vod"},       {"Mg", "hořč"},
 };
 
-constexpr const char* kSuffixes[kValenceCount] = {"ný",  "natý", "itý",  "ičitý",
-                                                  "ičný", "ový", "istý", "ičelý"};
+constexpr const char* kSuffixes[kValenceCount] = {"ný",   "natý", "itý",  "ičitý",
+                                                  "ičný", "ový",  "istý", "ičelý"};
 
 ElementTable BuildElementTable(const char* sulphurStem) {
     ElementTable table;

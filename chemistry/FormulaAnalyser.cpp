@@ -53,7 +53,9 @@ std::string Fail(const Failure& failure, const std::string& formula) {
     return failure.result;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int FindCapitalO(const std::string& text) {
     const std::string::size_type position = text.find('O');
@@ -143,8 +145,8 @@ std::string FormulaAnalyser(std::string formula) {
     const int valence = k + 1;
     const std::string& stem = AnalyserElementTable.stem[row];
     const std::string& suffix = AnalyserSuffixTable[k];
-    std::cout << f << " = " << "oxid " << stem << "-" << suffix << " (" << valence << "mocný)"
-              << std::endl;
+    std::cout << f << " = "
+              << "oxid " << stem << "-" << suffix << " (" << valence << "mocný)" << std::endl;
     return f + " = oxid " + stem + " - " + suffix + "  ( " + std::to_string(valence) + " mocný)";
 }
 

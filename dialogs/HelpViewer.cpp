@@ -36,7 +36,8 @@ void LoadRtfFile(HWND richEdit, const std::string& path) {
 INT_PTR CALLBACK HelpViewerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
     case WM_INITDIALOG:
-        LoadRtfFile(GetDlgItem(dialog, IDC_HELP_TEXT), app::ProgramDirectory() + app::kHelpFileName);
+        LoadRtfFile(GetDlgItem(dialog, IDC_HELP_TEXT),
+                    app::ProgramDirectory() + app::kHelpFileName);
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {

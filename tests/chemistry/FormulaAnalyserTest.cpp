@@ -20,7 +20,9 @@ struct Case {
     End end;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.formula; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.formula;
+}
 
 const char* const kNotOxide = "Nemůže to být oxid!";
 const char* const kNotOxideTrace = "CHYBA: Nemoze to byt oxid!!! ";
@@ -59,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CO", "CO = oxid uhel - natý  ( 2 mocný)", "CO = oxid uhel-natý (2mocný)", End::Flush},
         Case{"Fe2O3", "Fe2O3 = oxid želez - itý  ( 3 mocný)", "Fe2O3 = oxid želez-itý (3mocný)",
              End::Flush},
-        Case{"MnO2", "MnO2 = oxid mangan - ičitý  ( 4 mocný)",
-             "MnO2 = oxid mangan-ičitý (4mocný)", End::Flush},
+        Case{"MnO2", "MnO2 = oxid mangan - ičitý  ( 4 mocný)", "MnO2 = oxid mangan-ičitý (4mocný)",
+             End::Flush},
         Case{"N2O5", "N2O5 = oxid dus - ičný  ( 5 mocný)", "N2O5 = oxid dus-ičný (5mocný)",
              End::Flush},
         Case{"SO3", "SO3 = oxid siřič - ový  ( 6 mocný)", "SO3 = oxid siřič-ový (6mocný)",
@@ -75,16 +77,14 @@ INSTANTIATE_TEST_SUITE_P(
              End::Flush},
         Case{"FeO", "FeO = oxid želez - natý  ( 2 mocný)", "FeO = oxid želez-natý (2mocný)",
              End::Flush},
-        Case{"H2O1", "H2O1 = oxid vod - ný  ( 1 mocný)", "H2O1 = oxid vod-ný (1mocný)",
-             End::Flush},
+        Case{"H2O1", "H2O1 = oxid vod - ný  ( 1 mocný)", "H2O1 = oxid vod-ný (1mocný)", End::Flush},
         Case{"MgO", "MgO = oxid hořč - natý  ( 2 mocný)", "MgO = oxid hořč-natý (2mocný)",
              End::Flush},
         Case{"H2O", "H2O = voda", "H2O = voda", End::Flush},
         Case{"CO2", "CO2 = oxid uhl-ičitý(4-mocný)", "CO2 = oxid uhl-ičitý(4-mocný)", End::Flush},
         Case{"Fe3O4", "Fe3O4 = oxid železnato-železitý", "Fe3O4 = oxid železnato-železitý",
              End::Flush},
-        Case{"MnO", "MnO = oxid manga-natý(2-mocný)", "MnO = oxid manga-natý(2-mocný)",
-             End::Flush},
+        Case{"MnO", "MnO = oxid manga-natý(2-mocný)", "MnO = oxid manga-natý(2-mocný)", End::Flush},
         Case{"ReO3", "ReO3 = oxid rheni-ový(6-mocný)", "ReO3 = oxid rheni-ový(6-mocný)",
              End::Flush},
         Case{"P2O5", "P2O5 = oxid fosforečný(5-mocný)", "P2O5 = oxid fosforečný(5-mocný)",
@@ -129,7 +129,8 @@ TEST(AnalyserText, ResultsAreCodePage1250Bytes) {
     TraceCapture trace;
     const std::string name = FormulaAnalyser("Fe2O3");
     // "ž" is 0x9E and "ý" is 0xFD in code page 1250.
-    EXPECT_EQ(name.substr(13, 6), "\x9e" "elez ");
+    EXPECT_EQ(name.substr(13, 6), "\x9e"
+                                  "elez ");
     EXPECT_EQ(static_cast<unsigned char>(name[23]), 0xFDu);
     EXPECT_EQ(name.size(), 36u);
 }

@@ -42,8 +42,8 @@ TEST(Tables, RowsAreDistinctAndWellFormed) {
 }
 
 TEST(Tables, SuffixesAndOxygenPartsByValence) {
-    const SuffixTable expectedSuffixes = {"ný", "natý", "itý", "ičitý",
-                                          "ičný", "ový", "istý", "ičelý"};
+    const SuffixTable expectedSuffixes = {"ný",   "natý", "itý",  "ičitý",
+                                          "ičný", "ový",  "istý", "ičelý"};
     EXPECT_EQ(DialogSuffixTable, expectedSuffixes);
     const OxygenPartTable expectedParts = {"2O", "O", "2O3", "O2", "2O5", "O3", "2O7", "O4"};
     EXPECT_EQ(BuildOxygenPartTable(), expectedParts);
@@ -85,12 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Composition{"hořč", "ný", "Mg2O"}));
 
 // Texts typed into the editable lists that match no row get a clear answer.
-INSTANTIATE_TEST_SUITE_P(
-    UnknownTexts, Composer,
-    testing::Values(Composition{"siřič", "ový", kUnknownNameText},
-                    Composition{"Zelez", "itý", kUnknownNameText},
-                    Composition{"želez ", "itý", kUnknownNameText},
-                    Composition{"želez", "ITÝ", kUnknownSuffixText},
-                    Composition{"xyz", "abc", kUnknownNameText}));
+INSTANTIATE_TEST_SUITE_P(UnknownTexts, Composer,
+                         testing::Values(Composition{"siřič", "ový", kUnknownNameText},
+                                         Composition{"Zelez", "itý", kUnknownNameText},
+                                         Composition{"želez ", "itý", kUnknownNameText},
+                                         Composition{"želez", "ITÝ", kUnknownSuffixText},
+                                         Composition{"xyz", "abc", kUnknownNameText}));
 
 } // namespace

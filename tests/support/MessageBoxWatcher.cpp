@@ -25,7 +25,9 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM found) {
 
 } // namespace
 
-HICON SystemIcon(LPCSTR id) { return LoadIconA(nullptr, id); }
+HICON SystemIcon(LPCSTR id) {
+    return LoadIconA(nullptr, id);
+}
 
 MessageBoxWatcher::MessageBoxWatcher(std::vector<int> answers) : answers_(std::move(answers)) {
     active = this;

@@ -1,0 +1,300 @@
+// A pupil's sessions with the real zemit.exe, played from a second process.
+#include "Driver.h"
+
+#include "resources/SiteAddress.h"
+#include "resources/resource.h"
+
+#include "UrlLog.h"
+
+#include <gtest/gtest.h>
+
+using e2e::Box;
+using e2e::Program;
+
+namespace {
+
+// Starts the program and waits for its main dialog.
+class Story : public testing::Test {
+  protected:
+    void Start(const std::string& exe = Program::DefaultExe()) {
+        program_ = std::make_unique<Program>(exe);
+        ASSERT_NE(program_->WaitForMainDialog(), nullptr) << "the main dialog did not appear";
+    }
+    // Clicks the upper OK and waits until the result field shows something new.
+    std::string Name() {
+        program_->Type(IDC_NAME_RESULT, "");
+        program_->Command(IDC_NAME_OK);
+        std::string result;
+        e2e::WaitUntil([&] { return !(result = program_->Text(IDC_NAME_RESULT)).empty(); });
+        return result;
+    }
+    std::string Compose() {
+        program_->Type(IDC_FORMULA_RESULT, "");
+        program_->Command(IDC_COMPOSE_OK);
+        std::string result;
+        e2e::WaitUntil([&] { return !(result = program_->Text(IDC_FORMULA_RESULT)).empty(); });
+        return result;
+    }
+    // Closes with the title bar's close and checks the clean end.
+    void CloseAndExpectCleanEnd() {
+        PostMessageA(program_->main(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(program_->WaitForExit(), 0u);
+    }
+
+    std::unique_ptr<Program> program_;
+};
+
+TEST_F(Story, NamesFormulasFromChosenAndTypedTexts) {
+    Start();
+    Program& p = *program_;
+    p.Choose(IDC_SYMBOL, L"Fe");
+    p.Choose(IDC_ELEMENT_COUNT, L"2");
+    p.Choose(IDC_OXYGEN, L"O");
+    p.Choose(IDC_OXYGEN_COUNT, L"3");
+    EXPECT_EQ(p.Text(IDC_SYMBOL), "Fe");
+    EXPECT_EQ(Name(), "Fe2O3 = oxid želez - itý  ( 3 mocný)");
+    e2e::SaveScreenshot(p.main(), "main-Fe2O3");
+
+    p.Type(IDC_SYMBOL, "S"); // typed rather than chosen
+    p.Type(IDC_ELEMENT_COUNT, "");
+    EXPECT_EQ(Name(), "SO3 = oxid siřič - ový  ( 6 mocný)");
+    p.Type(IDC_SYMBOL, "Fe"); // both counts empty stand for 1
+    p.Type(IDC_OXYGEN_COUNT, "");
+    EXPECT_EQ(Name(), "FeO = oxid želez - natý  ( 2 mocný)");
+    p.Type(IDC_ELEMENT_COUNT, "3");
+    p.Type(IDC_OXYGEN_COUNT, "4");
+    EXPECT_EQ(Name(), "Fe3O4 = oxid železnato-železitý");
+    p.Type(IDC_SYMBOL, "Xy");
+    p.Type(IDC_ELEMENT_COUNT, "");
+    p.Type(IDC_OXYGEN_COUNT, "");
+    EXPECT_EQ(Name(), "- první prvek nebyl nalezen jako platny!!");
+    p.Choose(IDC_SYMBOL, L"Os");
+    p.Type(IDC_OXYGEN_COUNT, "12");
+    EXPECT_EQ(Name(), "CHYBA:Za O je více znaků jak jeden");
+
+    CloseAndExpectCleanEnd();
+    // One trace line per naming, in the program's own wording (text mode: CR LF).
+    EXPECT_EQ(p.Output(), "Fe2O3 = oxid želez-itý (3mocný)\r\n"
+                          "SO3 = oxid siřič-ový (6mocný)\r\n"
+                          "FeO = oxid želez-natý (2mocný)\r\n"
+                          "Fe3O4 = oxid železnato-železitý\r\n"
+                          "XyO- prvy prvok nebol najdeny ako platny!!"
+                          "CHYBA:Za O je viac znakov ako jeden\r\n");
+}
+
+TEST_F(Story, ComposesFormulasFromNameAndSuffix) {
+    Start();
+    Program& p = *program_;
+    p.Choose(IDC_STEM, L"želez");
+    p.Choose(IDC_SUFFIX, L"itý");
+    EXPECT_EQ(Compose(), "Fe2O3");
+    p.Choose(IDC_STEM, L"sir");
+    p.Choose(IDC_SUFFIX, L"ový");
+    EXPECT_EQ(Compose(), "SO3");
+    p.Type(IDC_STEM, "hořč"); // typed in code page 1250
+    p.Type(IDC_SUFFIX, "ný");
+    EXPECT_EQ(Compose(), "Mg2O");
+    p.Type(IDC_STEM, "Zelez");
+    EXPECT_EQ(Compose(), "Neznámý název prvku");
+    p.Type(IDC_STEM, "osm");
+    p.Type(IDC_SUFFIX, "ITÝ");
+    EXPECT_EQ(Compose(), "Neznámá koncovka");
+    CloseAndExpectCleanEnd();
+    EXPECT_EQ(p.Output(), ""); // composing writes no trace
+}
+
+TEST_F(Story, MissingInputShowsTheMessageAndKeepsTheResult) {
+    Start();
+    Program& p = *program_;
+    p.Type(IDC_NAME_RESULT, "předchozí");
+    p.Type(IDC_OXYGEN, "O"); // symbol left empty
+    p.Command(IDC_NAME_OK);
+    Box box = p.WaitForBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "Vybrali jste hdonoty z comboboxů ?");
+    EXPECT_EQ(box.caption, "MESSAGE");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(box.hasOk);
+    EXPECT_FALSE(box.hasCancel);
+    EXPECT_FALSE(box.hasIcon);
+    EXPECT_EQ(p.OpenBoxes().size(), 1u);
+    p.Answer(box);
+    EXPECT_EQ(p.Text(IDC_NAME_RESULT), "předchozí");
+
+    p.Type(IDC_STEM, "želez"); // suffix left empty
+    p.Type(IDC_FORMULA_RESULT, "předchozí");
+    p.Command(IDC_COMPOSE_OK);
+    box = p.WaitForBox();
+    EXPECT_EQ(box.text, "Vybrali jste hdonoty z comboboxů ?");
+    p.Answer(box);
+    EXPECT_EQ(p.Text(IDC_FORMULA_RESULT), "předchozí");
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, EnterRightAfterStartPressesTheUpperOkAndEscDoesNothing) {
+    Start();
+    Program& p = *program_;
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(GetGUIThreadInfo(p.thread(), &gui));
+    EXPECT_EQ(gui.hwndFocus, p.Item(IDC_NAME_OK));
+    p.Key(gui.hwndFocus, VK_RETURN);
+    const Box box = p.WaitForBox(); // the lists are still empty
+    EXPECT_EQ(box.caption, "MESSAGE");
+    p.Answer(box);
+
+    // Tab visits Cancel, then the result field; Enter there and Esc do nothing.
+    // Key strokes are handled in order, so once a later Tab has moved the focus
+    // on, the earlier keys have been handled.
+    const auto focusReaches = [&](int id) {
+        return e2e::WaitUntil([&] {
+            GetGUIThreadInfo(p.thread(), &gui);
+            return gui.hwndFocus == p.Item(id);
+        });
+    };
+    p.Key(p.main(), VK_TAB);
+    p.Key(p.main(), VK_TAB);
+    EXPECT_TRUE(focusReaches(IDC_NAME_RESULT));
+    p.Key(p.main(), VK_RETURN);
+    p.Key(p.main(), VK_ESCAPE);
+    p.Key(p.main(), VK_TAB);
+    EXPECT_TRUE(focusReaches(IDC_COMPOSE_OK));
+    EXPECT_TRUE(p.Running());
+    EXPECT_TRUE(IsWindowVisible(p.main()));
+    EXPECT_TRUE(p.OpenBoxes().empty());
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
+    UrlLog urls("about");
+    Start();
+    Program& p = *program_;
+    p.Command(IDM_ABOUT);
+    HWND about = p.WaitForDialog("About Dialog");
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(p.main())); // modal
+    EXPECT_EQ(e2e::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
+    HWND link = GetDlgItem(about, IDC_HOME_LINK);
+    EXPECT_EQ(e2e::WindowText(link), ZEMIT_HOME_PAGE_URL);
+    e2e::SaveScreenshot(about, "about");
+
+    PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    const auto opened = urls.WaitFor(1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], ZEMIT_HOME_PAGE_URL);
+
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(IsWindowEnabled(p.main()));
+    // Opened again, it shows the same line; Esc closes it.
+    p.Command(IDM_ABOUT);
+    about = p.WaitForDialog("About Dialog");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(e2e::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
+    p.Key(GetDlgItem(about, IDOK), VK_ESCAPE);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, HelpShowsTheHelpText) {
+    Start();
+    Program& p = *program_;
+    p.Command(IDM_HELP);
+    HWND help = p.WaitForDialog("Dialog Help");
+    ASSERT_NE(help, nullptr);
+    HWND text = GetDlgItem(help, IDC_HELP_TEXT);
+    std::string shown;
+    e2e::WaitUntil([&] { return (shown = e2e::WindowText(text)).size() > 200; });
+    EXPECT_NE(shown.find("Fe2O3"), std::string::npos);
+    EXPECT_NE(shown.find("oxid železitý"), std::string::npos) << "Czech text in code page 1250";
+    EXPECT_EQ(shown.find("\\rtf"), std::string::npos) << "shown as RTF, not as source";
+    EXPECT_TRUE(p.OpenBoxes().empty());
+    e2e::SaveScreenshot(help, "help");
+    PostMessageA(help, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(help); }));
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, HelpWithoutHelpFileReportsTheFile) {
+    Start(e2e::CopyProgram("nohelp", "zemit.exe", false));
+    Program& p = *program_;
+    p.Command(IDM_HELP);
+    const Box box = p.WaitForBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "FILE ERROR");
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_FALSE(box.hasCancel);
+    p.Answer(box);
+    HWND help = p.WaitForDialog("Dialog Help");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(box.owner, help) << "owned by the Help dialog's text control";
+    EXPECT_EQ(e2e::WindowText(GetDlgItem(help, IDC_HELP_TEXT)), "RichEdit2");
+    PostMessageA(help, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(help); }));
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, EveryWayOfClosingEndsWithExitCodeZero) {
+    struct Way {
+        const char* name;
+        std::function<void(Program&)> close;
+    };
+    const Way ways[] = {
+        {"Cancel", [](Program& p) { p.Command(IDC_CLOSE_BUTTON); }},
+        {"File > Exit", [](Program& p) { p.Command(IDM_EXIT); }},
+        {"title bar close", [](Program& p) { PostMessageA(p.main(), WM_CLOSE, 0, 0); }},
+        {"system menu Close",
+         [](Program& p) { PostMessageA(p.main(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const Way& way : ways) {
+        Start();
+        way.close(*program_);
+        EXPECT_EQ(program_->WaitForExit(), 0u) << way.name;
+        EXPECT_TRUE(program_->OpenBoxes().empty()) << way.name;
+    }
+}
+
+TEST_F(Story, SecondStartEndsAtOnceWhileAZemitWindowExists) {
+    for (const char* title : {"zemit", "ZEMIT"}) {
+        HWND other = CreateWindowExA(0, "STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     nullptr, nullptr);
+        ASSERT_NE(other, nullptr);
+        Program p;
+        EXPECT_EQ(p.WaitForExit(), 0u) << title;
+        EXPECT_EQ(p.Output(), "");
+        DestroyWindow(other);
+    }
+    // A running copy's caption is longer than the bare name: it does not count.
+    Start();
+    Program second;
+    EXPECT_NE(second.WaitForMainDialog(), nullptr);
+    PostMessageA(second.main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(second.WaitForExit(), 0u);
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, ACopyUnderAnotherNameReportsTheMissingVersion) {
+    program_ = std::make_unique<Program>(e2e::CopyProgram("renamed", "oxidy.exe", true));
+    Program& p = *program_;
+    const Box box = p.WaitForBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "Unknown");
+    EXPECT_EQ(box.caption, "Exception");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(box.hasIcon);
+    p.Answer(box);
+    ASSERT_NE(p.WaitForMainDialog(), nullptr);
+    EXPECT_EQ(e2e::WindowText(p.main()), "Dialog");
+    EXPECT_EQ(SendMessageA(p.Item(IDC_SYMBOL), CB_GETCOUNT, 0, 0), 0);
+    // Without its object the dialog ignores commands, and still closes cleanly.
+    p.Type(IDC_SYMBOL, "Fe");
+    p.Type(IDC_OXYGEN, "O");
+    p.Command(IDC_NAME_OK);
+    p.Command(IDC_CLOSE_BUTTON);
+    PostMessageA(p.main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.WaitForExit(), 0u);
+    EXPECT_EQ(p.Output(), "");
+}
+
+} // namespace
