@@ -1,0 +1,60 @@
+#!/bin/bash
+# Benchmark: fetches a 16 MiB page from a loopback server with HttpPageFetcher
+# under Wine and with curl, alternating, and prints both medians and their
+# ratio. The Wine figure is the fetch alone, timed inside the program (Wine's
+# start-up is left out); curl's is its own time_total.
+# Usage: scripts/bench-http-fetch.sh [build tree (build/windows)] [runs (9)] [bytes (16777216)]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$root/build/windows}" && pwd)"
+runs="${2:-9}"
+bytes="${3:-16777216}"
+
+if [ -z "${ZEMIT_UNDER_XVFB:-}" ]; then
+  export ZEMIT_UNDER_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$runs" "$bytes"
+fi
+
+cmake --build "$build" --target http_fetch_bench >/dev/null
+exe="$build/tests/update/http_fetch_bench.exe"
+export WINEPREFIX="$build/wineprefix"
+source "$root/scripts/wine-env.sh"
+"$root/scripts/wine-prefix.sh"
+timeout 60 wineserver -p
+timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+
+coproc SERVER { exec /usr/bin/python3 "$root/tests/update/page_server.py"; }
+server_pid=$SERVER_PID
+trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null; timeout 30 wineserver -k; timeout 30 wineserver -w' EXIT
+read -t 30 -r port _ <&"${SERVER[0]}"
+url="http://127.0.0.1:$port/pattern/$bytes"
+
+fetch_wine() { timeout 120 wine "$exe" "$url" "$bytes" </dev/null | cut -d' ' -f1; }
+fetch_curl() {
+  local got
+  got="$(timeout 120 curl -s -o /dev/null -w '%{time_total} %{size_download}' "$url")"
+  [ "${got#* }" = "$bytes" ] || { echo "curl fetched ${got#* } bytes" >&2; return 1; }
+  echo "${got% *}"
+}
+
+# One untimed round warms the server, the page cache and Wine.
+fetch_wine >/dev/null
+fetch_curl >/dev/null
+wine_times=()
+curl_times=()
+for ((i = 1; i <= runs; i++)); do
+  wine_times+=("$(fetch_wine)")
+  curl_times+=("$(fetch_curl)")
+  echo "run $i: HttpPageFetcher ${wine_times[-1]} s, curl ${curl_times[-1]} s"
+done
+
+/usr/bin/python3 - "$bytes" "${wine_times[*]}" "${curl_times[*]}" <<'PY'
+import statistics, sys
+size = int(sys.argv[1])
+wine = statistics.median(map(float, sys.argv[2].split()))
+curl = statistics.median(map(float, sys.argv[3].split()))
+ratio = wine / curl
+print(f"{size} bytes: median HttpPageFetcher {wine:.4f} s ({size / wine / 2**20:.0f} MiB/s), "
+      f"median curl {curl:.4f} s ({size / curl / 2**20:.0f} MiB/s), ratio {ratio:.2f}x "
+      f"(target at most 3x: {'met' if ratio <= 3 else 'missed'})")
+PY
