@@ -35,19 +35,18 @@ std::string DropByte(const std::string& text, char byte) {
 }
 
 std::string CutSection(const std::string& stNewDow) {
-    const int startLength = static_cast<int>(std::strlen(kStartMarker));
-    const int endLength = static_cast<int>(std::strlen(kEndMarker));
-    const int L = static_cast<int>(stNewDow.size());
     const int e = FindTextEnd(stNewDow, kStartMarker, 0);
     if (e == -1) {
         return std::string();
     }
     // The length is measured from the end of the marker, so the section stops
     // 6 bytes before the end of the page.
-    std::string stFind = stNewDow.substr(e - startLength, L - e);
+    const std::string::size_type L = stNewDow.size();
+    const std::string::size_type end = static_cast<std::string::size_type>(e);
+    std::string stFind = stNewDow.substr(end - std::strlen(kStartMarker), L - end);
     const int b = FindTextEnd(stFind, kEndMarker, 0);
     if (b != -1) {
-        stFind.resize(b - endLength);
+        stFind.resize(static_cast<std::string::size_type>(b) - std::strlen(kEndMarker));
     }
     return stFind;
 }
