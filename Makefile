@@ -2,9 +2,9 @@
 #   make run    builds zemit.exe and starts it under Wine
 #   make test   builds everything and runs every test
 #   make fuzz   long fuzzing run (10 million executions per target)
-#   make bench  benchmarks
+#   make bench  native benchmarks; make bench-windows: start-up and HTTP fetch under Wine
 .PHONY: all setup build-native build-windows build-fuzz build-bench test test-native \
-        test-windows test-fuzz fuzz bench run format clean
+        test-windows test-fuzz fuzz bench bench-windows run format clean
 
 FUZZ_RUNS ?= 10000000
 
@@ -47,15 +47,22 @@ test: build-native build-fuzz build-windows
 	if [ $$rc = 0 ]; then echo "make test: all suites passed"; else echo "make test: FAILED"; fi; \
 	exit $$rc
 
+run: build-windows
+	bash scripts/run.sh
+
 fuzz: build-fuzz
 	@mkdir -p build/fuzz/corpus
-	for t in analyser composer; do \
+	for t in analyser composer update_page; do \
 	  mkdir -p build/fuzz/corpus/$$t; \
 	  build/fuzz/fuzz/$$t -runs=$(FUZZ_RUNS) -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
 bench: build-bench
 	build/bench/bench/analyser_bench
+
+bench-windows: build-windows
+	bash scripts/bench-startup.sh build/windows
+	bash scripts/bench-http-fetch.sh build/windows
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -261,7 +261,13 @@ std::string Program::Output() {
     return output_;
 }
 
-bool SaveScreenshot(HWND window, const std::string& name) {
+std::string ScreenshotPath(const std::string& name) {
+    const std::string folder = Program::DriverDirectory() + "..\\screenshots\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + name + ".png";
+}
+
+bool SaveScreenshot(HWND window, const std::string& path) {
     static ULONG_PTR token = [] {
         ULONG_PTR t = 0;
         Gdiplus::GdiplusStartupInput input;
@@ -282,9 +288,6 @@ bool SaveScreenshot(HWND window, const std::string& name) {
     BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, previous);
 
-    const std::string folder = Program::DriverDirectory() + "..\\screenshots\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = folder + name + ".png";
     std::wstring widePath(path.begin(), path.end());
     // The PNG encoder of GDI+.
     const CLSID png = {

@@ -80,8 +80,10 @@ class Program {
     HWND main_ = nullptr;
 };
 
-// Saves a picture of the window as PNG under build/screenshots/.
-bool SaveScreenshot(HWND window, const std::string& name);
+// Saves a picture of the window, once painted, as a PNG file.
+bool SaveScreenshot(HWND window, const std::string& path);
+// build/screenshots/<name>.png, the folder created when missing.
+std::string ScreenshotPath(const std::string& name);
 
 // Copies zemit.exe (and help.rtf when asked) into a fresh folder, under `name`.
 std::string CopyProgram(const std::string& folder, const std::string& name, bool withHelp);

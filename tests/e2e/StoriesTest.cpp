@@ -53,7 +53,7 @@ TEST_F(Story, NamesFormulasFromChosenAndTypedTexts) {
     p.Choose(IDC_OXYGEN_COUNT, L"3");
     EXPECT_EQ(p.Text(IDC_SYMBOL), "Fe");
     EXPECT_EQ(Name(), "Fe2O3 = oxid želez - itý  ( 3 mocný)");
-    e2e::SaveScreenshot(p.main(), "main-Fe2O3");
+    EXPECT_TRUE(e2e::SaveScreenshot(p.main(), e2e::ScreenshotPath("main-Fe2O3")));
 
     p.Type(IDC_SYMBOL, "S"); // typed rather than chosen
     p.Type(IDC_ELEMENT_COUNT, "");
@@ -176,7 +176,7 @@ TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
     EXPECT_EQ(e2e::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
     HWND link = GetDlgItem(about, IDC_HOME_LINK);
     EXPECT_EQ(e2e::WindowText(link), ZEMIT_HOME_PAGE_URL);
-    e2e::SaveScreenshot(about, "about");
+    EXPECT_TRUE(e2e::SaveScreenshot(about, e2e::ScreenshotPath("about")));
 
     PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
@@ -210,7 +210,7 @@ TEST_F(Story, HelpShowsTheHelpText) {
     EXPECT_NE(shown.find("oxid železitý"), std::string::npos) << "Czech text in code page 1250";
     EXPECT_EQ(shown.find("\\rtf"), std::string::npos) << "shown as RTF, not as source";
     EXPECT_TRUE(p.OpenBoxes().empty());
-    e2e::SaveScreenshot(help, "help");
+    EXPECT_TRUE(e2e::SaveScreenshot(help, e2e::ScreenshotPath("help")));
     PostMessageA(help, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(help); }));
     CloseAndExpectCleanEnd();

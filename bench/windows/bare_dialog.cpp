@@ -1,0 +1,28 @@
+// The smallest modeless dialog program of the same toolchain: the yardstick
+// for zemit.exe's start-up time.
+#include <windows.h>
+
+INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message == WM_CLOSE) {
+        DestroyWindow(dialog);
+        return TRUE;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return TRUE;
+    }
+    return message == WM_INITDIALOG;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(1), nullptr, Proc, 0);
+    ShowWindow(dialog, SW_RESTORE);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+// Pictures the program for people without a display: starts zemit.exe, names
+// Fe2O3 in its main dialog, saves the dialog as PNG to the path given as the
+// argument, and closes the program. Exit code 0 when all of it worked.
+#include "Driver.h"
+
+#include "resources/resource.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zemit_snapshot <picture.png>\n");
+        return 2;
+    }
+    e2e::Program program;
+    if (program.WaitForMainDialog() == nullptr) {
+        std::fprintf(stderr, "zemit_snapshot: the main dialog did not appear\n");
+        return 1;
+    }
+    program.Choose(IDC_SYMBOL, L"Fe");
+    program.Choose(IDC_ELEMENT_COUNT, L"2");
+    program.Choose(IDC_OXYGEN, L"O");
+    program.Choose(IDC_OXYGEN_COUNT, L"3");
+    program.Command(IDC_NAME_OK);
+    e2e::WaitUntil([&] { return !program.Text(IDC_NAME_RESULT).empty(); });
+    program.Choose(IDC_STEM, L"sir");
+    program.Choose(IDC_SUFFIX, L"ový");
+    program.Command(IDC_COMPOSE_OK);
+    e2e::WaitUntil([&] { return !program.Text(IDC_FORMULA_RESULT).empty(); });
+    const bool saved = e2e::SaveScreenshot(program.main(), argv[1]);
+    PostMessageA(program.main(), WM_CLOSE, 0, 0);
+    const DWORD code = program.WaitForExit();
+    if (!saved) {
+        std::fprintf(stderr, "zemit_snapshot: could not save %s\n", argv[1]);
+    }
+    return saved && code == 0 ? 0 : 1;
+}
