@@ -180,9 +180,16 @@ TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
 
     PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    const auto opened = urls.WaitFor(1);
+    auto opened = urls.WaitFor(1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], ZEMIT_HOME_PAGE_URL);
+    // A double click notifies twice, so the page opens twice more.
+    PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    PostMessageA(link, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+    PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    opened = urls.WaitFor(3);
+    EXPECT_EQ(opened, std::vector<std::string>(3, ZEMIT_HOME_PAGE_URL));
 
     PostMessageA(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
@@ -232,6 +239,43 @@ TEST_F(Story, HelpWithoutHelpFileReportsTheFile) {
     EXPECT_EQ(e2e::WindowText(GetDlgItem(help, IDC_HELP_TEXT)), "RichEdit2");
     PostMessageA(help, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(help); }));
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, DoubleClickMessageRestoresTheMinimisedDialog) {
+    Start();
+    Program& p = *program_;
+    ShowWindow(p.main(), SW_MINIMIZE);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
+    PostMessageA(p.main(), WM_APP + 1, 0, WM_RBUTTONDBLCLK); // another mouse event: nothing
+    PostMessageA(p.main(), WM_APP + 1, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(p.main()); }));
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, CheckNewVersionWithoutTheSiteReportsAndOffersTheHomePage) {
+    UrlLog urls("update");
+    Start();
+    Program& p = *program_;
+    // The configured site is a reserved name that no resolver knows.
+    p.Command(IDM_CHECK_VERSION);
+    Box box = p.WaitForBox(60);
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "Chyba InternetOpenUrl");
+    EXPECT_EQ(box.caption, "Chyba");
+    EXPECT_EQ(box.owner, p.main());
+    EXPECT_TRUE(box.hasIcon);
+    p.Answer(box);
+    box = p.WaitForBox();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, "No data available, open home site?");
+    EXPECT_EQ(box.caption, "Notice:");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(box.hasCancel);
+    p.Answer(box, IDOK);
+    const auto opened = urls.WaitFor(1);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], ZEMIT_HOME_PAGE_URL);
     CloseAndExpectCleanEnd();
 }
 
