@@ -3,7 +3,7 @@
 #   make test   builds everything and runs every test
 #   make fuzz   long fuzzing run (10 million executions per target)
 #   make bench  native benchmarks; make bench-windows: start-up and HTTP fetch under Wine
-.PHONY: all setup build-native build-windows build-fuzz build-bench test test-native \
+.PHONY: all setup test test-native \
         test-windows test-fuzz fuzz bench bench-windows run format clean
 
 FUZZ_RUNS ?= 10000000
@@ -13,21 +13,10 @@ all: build-windows
 setup:
 	@bash scripts/setup.sh
 
-build-native: setup
-	cmake --preset native >/dev/null
-	cmake --build --preset native
-
-build-windows: setup
-	cmake --preset windows >/dev/null
-	cmake --build --preset windows
-
-build-fuzz: setup
-	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz
-
-build-bench: setup
-	cmake --preset bench >/dev/null
-	cmake --build --preset bench
+# build-native, build-windows, build-fuzz, build-bench: one preset each.
+build-%: setup
+	cmake --preset $* >/dev/null
+	cmake --build --preset $*
 
 test-native: build-native
 	ctest --preset native
