@@ -3,6 +3,13 @@
 # under Wine and with curl, alternating, and prints both medians and their
 # ratio. The Wine figure is the fetch alone, timed inside the program (Wine's
 # start-up is left out); curl's is its own time_total.
+#
+# Wine and its wineserver run pinned to one CPU: every 250-byte read is a
+# round trip to the wineserver, and on an otherwise idle virtual machine the
+# wake-up of a second, halted CPU for each one made the fetch ten times slower.
+# Set ZEMIT_BENCH_UNPINNED=1 to measure that case too.
+#
+# Uses its own Wine prefix, so that it never touches a test run's wineserver.
 # Usage: scripts/bench-http-fetch.sh [build tree (build/windows)] [runs (9)] [bytes (16777216)]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -17,19 +24,32 @@ fi
 
 cmake --build "$build" --target http_fetch_bench >/dev/null
 exe="$build/tests/update/http_fetch_bench.exe"
-export WINEPREFIX="$build/wineprefix"
+export WINEPREFIX="$build/wineprefix-bench"
 source "$root/scripts/wine-env.sh"
 "$root/scripts/wine-prefix.sh"
-timeout 60 wineserver -p
-timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+pin=(taskset -c 0)
+if [ -n "${ZEMIT_BENCH_UNPINNED:-}" ]; then pin=(); fi
+
+server_pid=""
+cleanup() {
+  if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null || true; fi
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  timeout 30 wineserver -w >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+timeout 30 wineserver -k >/dev/null 2>&1 || true
+timeout 30 wineserver -w >/dev/null 2>&1 || true
+timeout 60 "${pin[@]}" wineserver -p </dev/null >/dev/null 2>&1
+timeout 60 "${pin[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 coproc SERVER { exec /usr/bin/python3 "$root/tests/update/page_server.py"; }
 server_pid=$SERVER_PID
-trap 'kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null; timeout 30 wineserver -k; timeout 30 wineserver -w' EXIT
 read -t 30 -r port _ <&"${SERVER[0]}"
 url="http://127.0.0.1:$port/pattern/$bytes"
 
-fetch_wine() { timeout 120 wine "$exe" "$url" "$bytes" </dev/null | cut -d' ' -f1; }
+fetch_wine() {
+  timeout 120 "${pin[@]}" wine "$exe" "$url" "$bytes" </dev/null | cut -d' ' -f1
+}
 fetch_curl() {
   local got
   got="$(timeout 120 curl -s -o /dev/null -w '%{time_total} %{size_download}' "$url")"
