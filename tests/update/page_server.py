@@ -6,14 +6,12 @@ stays in the tests:
   /404/<hex>          404 with the bytes <hex>
   /pattern/<n>        200 with n bytes, byte i = i % 251
   /agent              200 with the User-Agent header's bytes as received
-  /short/<n>/<hex>    announces n bytes, sends <hex>, then resets the connection
 Binds 127.0.0.1 on a free port and prints "<port> <closed port>" on one line,
 the second a port that was free a moment ago and has no listener.
 """
 import http.server
 import socket
 import socketserver
-import struct
 import sys
 
 
@@ -26,10 +24,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
-    def send_body(self, status, body, length=None):
+    def send_body(self, status, body):
         self.send_response(status)
         self.send_header("Content-Type", "text/html")
-        self.send_header("Content-Length", str(len(body) if length is None else length))
+        self.send_header("Content-Length", str(len(body)))
         self.end_headers()
         self.wfile.write(body)
 
@@ -45,14 +43,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
             elif parts[0] == "agent" and len(parts) == 1:
                 # Headers arrive decoded as Latin-1; this gives back the raw bytes.
                 self.send_body(200, self.headers.get("User-Agent", "").encode("latin-1"))
-            elif parts[0] == "short" and len(parts) == 3:
-                self.send_body(200, bytes.fromhex(parts[2]), length=int(parts[1]))
-                self.wfile.flush()
-                # Linger 0: the close sends a reset instead of an orderly end.
-                self.connection.setsockopt(
-                    socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
-                self.connection.close()
-                self.close_connection = True
             else:
                 self.send_body(400, b"bad request path")
         except ValueError:
