@@ -253,32 +253,6 @@ TEST_F(Story, DoubleClickMessageRestoresTheMinimisedDialog) {
     CloseAndExpectCleanEnd();
 }
 
-TEST_F(Story, CheckNewVersionWithoutTheSiteReportsAndOffersTheHomePage) {
-    UrlLog urls("update");
-    Start();
-    Program& p = *program_;
-    // The configured site is a reserved name that no resolver knows.
-    p.Command(IDM_CHECK_VERSION);
-    Box box = p.WaitForBox(60);
-    ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, "Chyba InternetOpenUrl");
-    EXPECT_EQ(box.caption, "Chyba");
-    EXPECT_EQ(box.owner, p.main());
-    EXPECT_TRUE(box.hasIcon);
-    p.Answer(box);
-    box = p.WaitForBox();
-    ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, "No data available, open home site?");
-    EXPECT_EQ(box.caption, "Notice:");
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_TRUE(box.hasCancel);
-    p.Answer(box, IDOK);
-    const auto opened = urls.WaitFor(1);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], ZEMIT_HOME_PAGE_URL);
-    CloseAndExpectCleanEnd();
-}
-
 TEST_F(Story, EveryWayOfClosingEndsWithExitCodeZero) {
     struct Way {
         const char* name;
