@@ -248,6 +248,12 @@ TEST_F(Story, DoubleClickMessageRestoresTheMinimisedDialog) {
     ShowWindow(p.main(), SW_MINIMIZE);
     ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
     PostMessageA(p.main(), WM_APP + 1, 0, WM_RBUTTONDBLCLK); // another mouse event: nothing
+    // Posted messages are handled in order: once the naming posted after it
+    // shows its result, the message above has been handled.
+    p.Type(IDC_SYMBOL, "Fe");
+    p.Type(IDC_OXYGEN, "O");
+    EXPECT_EQ(Name(), "FeO = oxid želez - natý  ( 2 mocný)");
+    EXPECT_TRUE(IsIconic(p.main()));
     PostMessageA(p.main(), WM_APP + 1, 0, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(p.main()); }));
     CloseAndExpectCleanEnd();
