@@ -147,34 +147,29 @@ def _byte(v):
 # --------------------------------------------------------------------------
 
 
-def full_motif(size):
-    """Metal atom with three oxygen atoms (large icon, 32 and 48)."""
+def molecule(size, metal, oxygens, bond_width, line):
+    """Bonds first, then the metal atom, then the oxygen atoms over them."""
     s = float(size)
-    line = 1.0 if size < 40 else 1.3
-    metal = (0.41, 0.59, 0.265)
-    oxygens = [(0.81, 0.21, 0.16), (0.17, 0.18, 0.15), (0.83, 0.81, 0.155)]
     shapes = []
     for ox, oy, _ in oxygens:
-        shapes.append(Bond(metal[0] * s, metal[1] * s, ox * s, oy * s, 0.065 * s + 0.5, line))
+        shapes.append(Bond(metal[0] * s, metal[1] * s, ox * s, oy * s, bond_width, line))
     shapes.append(Sphere(metal[0] * s, metal[1] * s, metal[2] * s, METAL, line))
     for ox, oy, r in oxygens:
         shapes.append(Sphere(ox * s, oy * s, r * s, OXYGEN, line))
     return shapes
+
+
+def full_motif(size):
+    """Metal atom with three oxygen atoms (large icon, 32 and 48)."""
+    oxygens = [(0.81, 0.21, 0.16), (0.17, 0.18, 0.15), (0.83, 0.81, 0.155)]
+    return molecule(size, (0.41, 0.59, 0.265), oxygens, 0.065 * float(size) + 0.5,
+                    1.0 if size < 40 else 1.3)
 
 
 def simple_motif(size):
     """Metal atom with two oxygen atoms (small icon)."""
-    s = float(size)
-    line = 1.0
-    metal = (0.39, 0.61, 0.35)
     oxygens = [(0.77, 0.245, 0.215), (0.80, 0.795, 0.185)]
-    shapes = []
-    for ox, oy, _ in oxygens:
-        shapes.append(Bond(metal[0] * s, metal[1] * s, ox * s, oy * s, 0.09 * s, line))
-    shapes.append(Sphere(metal[0] * s, metal[1] * s, metal[2] * s, METAL, line))
-    for ox, oy, r in oxygens:
-        shapes.append(Sphere(ox * s, oy * s, r * s, OXYGEN, line))
-    return shapes
+    return molecule(size, (0.39, 0.61, 0.35), oxygens, 0.09 * float(size), 1.0)
 
 
 # --------------------------------------------------------------------------

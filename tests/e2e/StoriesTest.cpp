@@ -20,21 +20,16 @@ class Story : public testing::Test {
         program_ = std::make_unique<Program>(exe);
         ASSERT_NE(program_->WaitForMainDialog(), nullptr) << "the main dialog did not appear";
     }
-    // Clicks the upper OK and waits until the result field shows something new.
-    std::string Name() {
-        program_->Type(IDC_NAME_RESULT, "");
-        program_->Command(IDC_NAME_OK);
+    // Clicks a row's OK and waits until its result field shows something new.
+    std::string PressAndRead(int button, int resultField) {
+        program_->Type(resultField, "");
+        program_->Command(button);
         std::string result;
-        e2e::WaitUntil([&] { return !(result = program_->Text(IDC_NAME_RESULT)).empty(); });
+        e2e::WaitUntil([&] { return !(result = program_->Text(resultField)).empty(); });
         return result;
     }
-    std::string Compose() {
-        program_->Type(IDC_FORMULA_RESULT, "");
-        program_->Command(IDC_COMPOSE_OK);
-        std::string result;
-        e2e::WaitUntil([&] { return !(result = program_->Text(IDC_FORMULA_RESULT)).empty(); });
-        return result;
-    }
+    std::string Name() { return PressAndRead(IDC_NAME_OK, IDC_NAME_RESULT); }
+    std::string Compose() { return PressAndRead(IDC_COMPOSE_OK, IDC_FORMULA_RESULT); }
     // Closes with the title bar's close and checks the clean end.
     void CloseAndExpectCleanEnd() {
         PostMessageA(program_->main(), WM_CLOSE, 0, 0);
