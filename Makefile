@@ -41,7 +41,8 @@ run: build-windows
 
 fuzz: build-fuzz
 	@mkdir -p build/fuzz/corpus
-	for t in analyser composer update_page; do \
+	# Every target has a seed corpus folder named after it.
+	for t in $$(ls fuzz/corpus); do \
 	  mkdir -p build/fuzz/corpus/$$t; \
 	  build/fuzz/fuzz/$$t -runs=$(FUZZ_RUNS) -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done

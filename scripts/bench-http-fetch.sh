@@ -23,7 +23,7 @@ if [ -z "${ZEMIT_UNDER_XVFB:-}" ]; then
 fi
 
 cmake --build "$build" --target http_fetch_bench >/dev/null
-exe="$build/tests/update/http_fetch_bench.exe"
+exe="$build/bench/windows/http_fetch_bench.exe"
 export WINEPREFIX="$build/wineprefix-bench"
 source "$root/scripts/wine-env.sh"
 "$root/scripts/wine-prefix.sh"
@@ -42,7 +42,7 @@ timeout 30 wineserver -w >/dev/null 2>&1 || true
 timeout 60 "${pin[@]}" wineserver -p </dev/null >/dev/null 2>&1
 timeout 60 "${pin[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
-coproc SERVER { exec /usr/bin/python3 "$root/tests/update/page_server.py"; }
+coproc SERVER { exec /usr/bin/python3 "$root/tests/support/servers/page_server.py"; }
 server_pid=$SERVER_PID
 read -t 30 -r port _ <&"${SERVER[0]}"
 url="http://127.0.0.1:$port/pattern/$bytes"

@@ -4,11 +4,17 @@
 set -euo pipefail
 
 SUDO=""
-if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+if [ "$(id -u)" != 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "setup: run as root, or install sudo: installing packages needs one of them" >&2
+    exit 1
+  fi
+  SUDO="sudo"
+fi
 
 PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386 wine64 xvfb xauth
-  cmake ninja-build make googletest libbenchmark-dev clang libclang-rt-14-dev
+  gcc g++ cmake ninja-build make googletest libbenchmark-dev clang libclang-rt-14-dev
   clang-format locales fonts-liberation fonts-dejavu-core fonts-wine
   python3 python3-pyftpdlib imagemagick curl x11-utils
 )
@@ -39,4 +45,24 @@ if ! locale -a 2>/dev/null | grep -qi '^cs_CZ\.utf-\?8$'; then
   else
     $SUDO localedef -i cs_CZ -f UTF-8 cs_CZ.UTF-8
   fi
+fi
+
+# Every command that the build, the tests, `make run` and the benchmarks call.
+# A missing one is named here, not in an error deep inside a later step.
+COMMANDS=(
+  gcc g++ clang clang++ clang-format cmake ctest ninja make
+  i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
+  wine wineserver wineboot Xvfb xvfb-run xauth xdpyinfo import
+  /usr/bin/python3 curl flock timeout taskset locale
+)
+absent=()
+for c in "${COMMANDS[@]}"; do
+  command -v "$c" >/dev/null 2>&1 || absent+=("$c")
+done
+/usr/bin/python3 -c 'import pyftpdlib' 2>/dev/null || absent+=("python3 module pyftpdlib")
+[ -f /usr/src/googletest/CMakeLists.txt ] || absent+=("GoogleTest sources in /usr/src/googletest")
+[ -f /usr/include/benchmark/benchmark.h ] || absent+=("Google Benchmark headers")
+if [ ${#absent[@]} -gt 0 ]; then
+  echo "setup: still missing after installing: ${absent[*]}" >&2
+  exit 1
 fi

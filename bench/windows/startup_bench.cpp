@@ -1,6 +1,8 @@
 // Start-up time under Wine: from CreateProcess until the program's first
 // top-level window is visible, for zemit.exe and for a bare dialog program,
 // alternating, so both see the same machine state. Prints medians and ratio.
+#include "Files.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -68,10 +70,7 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory = path;
-    directory.resize(directory.rfind('\\') + 1);
+    const std::string directory = testsupport::ExecutableDirectory();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
     const char* const programs[] = {"zemit.exe", "bare_dialog.exe", "bare_dialog_styled.exe"};
     std::vector<double> times[3];

@@ -9,7 +9,8 @@
 #include "chemistry/ElementTables.h"
 #include "resources/resource.h"
 
-#include "MessageBoxWatcher.h"
+#include "Boxes.h"
+#include "Files.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <vector>
 
 using namespace app;
+using namespace testsupport;
 
 namespace {
 
@@ -31,8 +33,7 @@ TEST(ModuleInfo, ProgramDirectoryIsTheExecutablesDirectory) {
     const std::string directory = ProgramDirectory();
     ASSERT_FALSE(directory.empty());
     EXPECT_EQ(directory.back(), '\\');
-    const std::string own = OwnPath();
-    EXPECT_EQ(own.substr(0, own.rfind('\\') + 1), directory);
+    EXPECT_EQ(directory, ExecutableDirectory());
     EXPECT_NE(GetFileAttributesA((directory + "zemit.exe").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -55,24 +56,23 @@ TEST(ModuleInfo, VersionTextThrowsWithoutAVersion) {
     }
 }
 
-// A copy of zemit.exe whose full path is exactly `length` characters long.
-std::string CopyWithPathLength(size_t length) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
+// A copy of zemit.exe in `temp` whose full path is exactly `length` characters long.
+std::string CopyWithPathLength(const TempFolder& temp, size_t length) {
     const std::string name = "\\zemit.exe";
     const std::string folder =
-        std::string(temp) + std::string(length - strlen(temp) - name.size(), 'd');
+        temp.path() + std::string(length - temp.path().size() - name.size(), 'd');
     CreateDirectoryA(folder.c_str(), nullptr);
     CopyFileA((ProgramDirectory() + "zemit.exe").c_str(), (folder + name).c_str(), FALSE);
     return folder + name;
 }
 
 TEST(ModuleInfo, VersionTextRefusesPathsThatDoNotFit) {
-    const std::string longest = CopyWithPathLength(259);
+    const TempFolder temp("paths");
+    const std::string longest = CopyWithPathLength(temp, 259);
     ASSERT_EQ(longest.size(), 259u);
     ASSERT_NE(GetFileAttributesA(longest.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(VersionText(longest), "1.0.0.2");
-    const std::string tooLong = CopyWithPathLength(260);
+    const std::string tooLong = CopyWithPathLength(temp, 260);
     EXPECT_ANY_THROW(VersionText(tooLong)); // would not fit the buffer with its terminator
     EXPECT_ANY_THROW(VersionText(std::string(5000, 'a')));
 }
@@ -217,7 +217,7 @@ TEST_F(MainDialogTest, MissingInputShowsOneMessageAndKeepsTheResult) {
         MessageBoxWatcher watcher;
         Press(IDC_NAME_OK);
         ASSERT_EQ(watcher.boxes().size(), 1u);
-        const SeenBox& box = watcher.boxes()[0];
+        const Box& box = watcher.boxes()[0];
         EXPECT_EQ(box.text, "Vybrali jste hdonoty z comboboxů ?");
         EXPECT_EQ(box.caption, "MESSAGE");
         EXPECT_EQ(box.owner, nullptr);
@@ -302,7 +302,6 @@ TEST_F(MainDialogTest, ReadTextCutsLongTexts) {
     EXPECT_EQ(binding.ReadText(), longText.substr(0, 2047));
     binding.ReplaceText("Fe");
     EXPECT_EQ(Text(IDC_SYMBOL), "Fe");
-    EXPECT_EQ(binding.instance(), g_hInstance);
     EXPECT_EQ(ControlBinding(dialog_, IDC_NO_SUCH_CONTROL, ControlKind::Other).control(), nullptr);
 }
 

@@ -142,10 +142,4 @@ TEST(AnalyserText, BytesAfterTheTextAreNotRead) {
     EXPECT_EQ(FormulaAnalyser(std::string("FeO3\0", 5)), kTooMuch);
 }
 
-TEST(AnalyserText, SpecialNameTableIsStable) {
-    const auto& table = chemistry::SpecialNameTable();
-    EXPECT_EQ(table.size(), 7u);
-    EXPECT_EQ(&table, &chemistry::SpecialNameTable());
-}
-
 } // namespace

@@ -4,7 +4,10 @@
 #include "resources/SiteAddress.h"
 #include "resources/resource.h"
 
+#include "Files.h"
+#include "Screenshot.h"
 #include "UrlLog.h"
+#include "Wait.h"
 
 #include <gtest/gtest.h>
 
@@ -20,22 +23,24 @@ class Story : public testing::Test {
         program_ = std::make_unique<Program>(exe);
         ASSERT_NE(program_->WaitForMainDialog(), nullptr) << "the main dialog did not appear";
     }
-    // Clicks a row's OK and waits until its result field shows something new.
-    std::string PressAndRead(int button, int resultField) {
-        program_->Type(resultField, "");
-        program_->Command(button);
-        std::string result;
-        e2e::WaitUntil([&] { return !(result = program_->Text(resultField)).empty(); });
-        return result;
+    std::string Name() { return program_->PressAndRead(IDC_NAME_OK, IDC_NAME_RESULT); }
+    std::string Compose() { return program_->PressAndRead(IDC_COMPOSE_OK, IDC_FORMULA_RESULT); }
+    // A copy of zemit.exe (with help.rtf when asked) under `name` in a folder
+    // of its own, removed after the story.
+    std::string CopyProgram(const std::string& name, bool withHelp) {
+        folder_ = std::make_unique<testsupport::TempFolder>(name);
+        if (withHelp) {
+            folder_->Copy(testsupport::ExecutableDirectory() + "help.rtf", "help.rtf");
+        }
+        return folder_->Copy(Program::DefaultExe(), name);
     }
-    std::string Name() { return PressAndRead(IDC_NAME_OK, IDC_NAME_RESULT); }
-    std::string Compose() { return PressAndRead(IDC_COMPOSE_OK, IDC_FORMULA_RESULT); }
     // Closes with the title bar's close and checks the clean end.
     void CloseAndExpectCleanEnd() {
         PostMessageA(program_->main(), WM_CLOSE, 0, 0);
         EXPECT_EQ(program_->WaitForExit(), 0u);
     }
 
+    std::unique_ptr<testsupport::TempFolder> folder_; // outlives the program in it
     std::unique_ptr<Program> program_;
 };
 
@@ -48,7 +53,7 @@ TEST_F(Story, NamesFormulasFromChosenAndTypedTexts) {
     p.Choose(IDC_OXYGEN_COUNT, L"3");
     EXPECT_EQ(p.Text(IDC_SYMBOL), "Fe");
     EXPECT_EQ(Name(), "Fe2O3 = oxid želez - itý  ( 3 mocný)");
-    EXPECT_TRUE(e2e::SaveScreenshot(p.main(), e2e::ScreenshotPath("main-Fe2O3")));
+    testsupport::SaveScreenshot(p.main(), testsupport::ScreenshotPath("main-Fe2O3"));
 
     p.Type(IDC_SYMBOL, "S"); // typed rather than chosen
     p.Type(IDC_ELEMENT_COUNT, "");
@@ -111,7 +116,7 @@ TEST_F(Story, MissingInputShowsTheMessageAndKeepsTheResult) {
     EXPECT_EQ(box.owner, nullptr);
     EXPECT_TRUE(box.hasOk);
     EXPECT_FALSE(box.hasCancel);
-    EXPECT_FALSE(box.hasIcon);
+    EXPECT_FALSE(box.hasIcon());
     EXPECT_EQ(p.OpenBoxes().size(), 1u);
     p.Answer(box);
     EXPECT_EQ(p.Text(IDC_NAME_RESULT), "předchozí");
@@ -142,7 +147,7 @@ TEST_F(Story, EnterRightAfterStartPressesTheUpperOkAndEscDoesNothing) {
     // Key strokes are handled in order, so once a later Tab has moved the focus
     // on, the earlier keys have been handled.
     const auto focusReaches = [&](int id) {
-        return e2e::WaitUntil([&] {
+        return testsupport::WaitUntil([&] {
             GetGUIThreadInfo(p.thread(), &gui);
             return gui.hwndFocus == p.Item(id);
         });
@@ -168,10 +173,10 @@ TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
     HWND about = p.WaitForDialog("About Dialog");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(IsWindowEnabled(p.main())); // modal
-    EXPECT_EQ(e2e::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
+    EXPECT_EQ(testsupport::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
     HWND link = GetDlgItem(about, IDC_HOME_LINK);
-    EXPECT_EQ(e2e::WindowText(link), ZEMIT_HOME_PAGE_URL);
-    EXPECT_TRUE(e2e::SaveScreenshot(about, e2e::ScreenshotPath("about")));
+    EXPECT_EQ(testsupport::WindowText(link), ZEMIT_HOME_PAGE_URL);
+    testsupport::SaveScreenshot(about, testsupport::ScreenshotPath("about"));
 
     PostMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
@@ -187,15 +192,15 @@ TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
     EXPECT_EQ(opened, std::vector<std::string>(3, ZEMIT_HOME_PAGE_URL));
 
     PostMessageA(about, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(about); }));
     EXPECT_TRUE(IsWindowEnabled(p.main()));
     // Opened again, it shows the same line; Esc closes it.
     p.Command(IDM_ABOUT);
     about = p.WaitForDialog("About Dialog");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(e2e::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
+    EXPECT_EQ(testsupport::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
     p.Key(GetDlgItem(about, IDOK), VK_ESCAPE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(about); }));
     CloseAndExpectCleanEnd();
 }
 
@@ -207,19 +212,19 @@ TEST_F(Story, HelpShowsTheHelpText) {
     ASSERT_NE(help, nullptr);
     HWND text = GetDlgItem(help, IDC_HELP_TEXT);
     std::string shown;
-    e2e::WaitUntil([&] { return (shown = e2e::WindowText(text)).size() > 200; });
+    testsupport::WaitUntil([&] { return (shown = testsupport::WindowText(text)).size() > 200; });
     EXPECT_NE(shown.find("Fe2O3"), std::string::npos);
     EXPECT_NE(shown.find("oxid železitý"), std::string::npos) << "Czech text in code page 1250";
     EXPECT_EQ(shown.find("\\rtf"), std::string::npos) << "shown as RTF, not as source";
     EXPECT_TRUE(p.OpenBoxes().empty());
-    EXPECT_TRUE(e2e::SaveScreenshot(help, e2e::ScreenshotPath("help")));
+    testsupport::SaveScreenshot(help, testsupport::ScreenshotPath("help"));
     PostMessageA(help, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(help); }));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(help); }));
     CloseAndExpectCleanEnd();
 }
 
 TEST_F(Story, HelpWithoutHelpFileReportsTheFile) {
-    Start(e2e::CopyProgram("nohelp", "zemit.exe", false));
+    Start(CopyProgram("zemit.exe", false));
     Program& p = *program_;
     p.Command(IDM_HELP);
     const Box box = p.WaitForBox();
@@ -231,9 +236,9 @@ TEST_F(Story, HelpWithoutHelpFileReportsTheFile) {
     HWND help = p.WaitForDialog("Dialog Help");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(box.owner, help) << "owned by the Help dialog's text control";
-    EXPECT_EQ(e2e::WindowText(GetDlgItem(help, IDC_HELP_TEXT)), "RichEdit2");
+    EXPECT_EQ(testsupport::WindowText(GetDlgItem(help, IDC_HELP_TEXT)), "RichEdit2");
     PostMessageA(help, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(help); }));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(help); }));
     CloseAndExpectCleanEnd();
 }
 
@@ -241,7 +246,7 @@ TEST_F(Story, DoubleClickMessageRestoresTheMinimisedDialog) {
     Start();
     Program& p = *program_;
     ShowWindow(p.main(), SW_MINIMIZE);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return IsIconic(p.main()) != FALSE; }));
     PostMessageA(p.main(), WM_APP + 1, 0, WM_RBUTTONDBLCLK); // another mouse event: nothing
     // Posted messages are handled in order: once the naming posted after it
     // shows its result, the message above has been handled.
@@ -250,7 +255,7 @@ TEST_F(Story, DoubleClickMessageRestoresTheMinimisedDialog) {
     EXPECT_EQ(Name(), "FeO = oxid želez - natý  ( 2 mocný)");
     EXPECT_TRUE(IsIconic(p.main()));
     PostMessageA(p.main(), WM_APP + 1, 0, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(p.main()); }));
+    EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsIconic(p.main()); }));
     CloseAndExpectCleanEnd();
 }
 
@@ -294,17 +299,17 @@ TEST_F(Story, SecondStartEndsAtOnceWhileAZemitWindowExists) {
 }
 
 TEST_F(Story, ACopyUnderAnotherNameReportsTheMissingVersion) {
-    program_ = std::make_unique<Program>(e2e::CopyProgram("renamed", "oxidy.exe", true));
+    program_ = std::make_unique<Program>(CopyProgram("oxidy.exe", true));
     Program& p = *program_;
     const Box box = p.WaitForBox();
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, "Unknown");
     EXPECT_EQ(box.caption, "Exception");
     EXPECT_EQ(box.owner, nullptr);
-    EXPECT_TRUE(box.hasIcon);
+    EXPECT_TRUE(box.hasIcon());
     p.Answer(box);
     ASSERT_NE(p.WaitForMainDialog(), nullptr);
-    EXPECT_EQ(e2e::WindowText(p.main()), "Dialog");
+    EXPECT_EQ(testsupport::WindowText(p.main()), "Dialog");
     EXPECT_EQ(SendMessageA(p.Item(IDC_SYMBOL), CB_GETCOUNT, 0, 0), 0);
     // Without its object the dialog ignores commands, and still closes cleanly.
     p.Type(IDC_SYMBOL, "Fe");

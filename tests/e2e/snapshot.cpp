@@ -3,6 +3,7 @@
 // argument, and closes the program. Exit code 0 when all of it worked.
 #include "Driver.h"
 
+#include "Screenshot.h"
 #include "resources/resource.h"
 
 #include <cstdio>
@@ -21,13 +22,11 @@ int main(int argc, char** argv) {
     program.Choose(IDC_ELEMENT_COUNT, L"2");
     program.Choose(IDC_OXYGEN, L"O");
     program.Choose(IDC_OXYGEN_COUNT, L"3");
-    program.Command(IDC_NAME_OK);
-    e2e::WaitUntil([&] { return !program.Text(IDC_NAME_RESULT).empty(); });
+    program.PressAndRead(IDC_NAME_OK, IDC_NAME_RESULT);
     program.Choose(IDC_STEM, L"sir");
     program.Choose(IDC_SUFFIX, L"ový");
-    program.Command(IDC_COMPOSE_OK);
-    e2e::WaitUntil([&] { return !program.Text(IDC_FORMULA_RESULT).empty(); });
-    const bool saved = e2e::SaveScreenshot(program.main(), argv[1]);
+    program.PressAndRead(IDC_COMPOSE_OK, IDC_FORMULA_RESULT);
+    const bool saved = testsupport::SaveScreenshot(program.main(), argv[1]);
     PostMessageA(program.main(), WM_CLOSE, 0, 0);
     const DWORD code = program.WaitForExit();
     if (!saved) {

@@ -1,6 +1,10 @@
 #include "UrlLog.h"
 
+#include "Wait.h"
+
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <fstream>
 #include <sstream>
@@ -30,16 +34,30 @@ std::vector<std::string> UrlLog::Read() const {
 }
 
 std::vector<std::string> UrlLog::WaitFor(size_t count, double seconds) const {
-    const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
-    std::vector<std::string> urls = Read();
-    while (urls.size() < count && static_cast<LONG>(deadline - GetTickCount()) > 0) {
-        // Keep this thread's windows answering while the recorder starts.
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&msg);
-        }
-        Sleep(20);
-        urls = Read();
-    }
+    std::vector<std::string> urls;
+    testsupport::WaitUntil([&] { return (urls = Read()).size() >= count; }, seconds);
     return urls;
+}
+
+namespace {
+
+bool RecorderRunning() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    bool running = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !running;
+         more = Process32Next(snapshot, &entry)) {
+        running = lstrcmpiA(entry.szExeFile, "url_recorder.exe") == 0;
+    }
+    CloseHandle(snapshot);
+    return running;
+}
+
+} // namespace
+
+std::vector<std::string> UrlLog::Settled(size_t count, double seconds) const {
+    WaitFor(count, seconds);
+    testsupport::WaitUntil([] { return !RecorderRunning(); }, seconds);
+    return Read();
 }

@@ -157,11 +157,6 @@ TEST(ChooseUpdateBox, EntriesOrTheNoDataQuestion) {
         EXPECT_EQ(box.text, c.text) << c.what;
         EXPECT_EQ(box.caption, c.caption) << c.what;
     }
-    EXPECT_EQ(kUpdateBoxStyle, 1u);
-    EXPECT_TRUE(OpensHomePage(1));
-    for (const int other : {0, 2, 3, 6, 7}) {
-        EXPECT_FALSE(OpensHomePage(other)) << other;
-    }
 }
 
 // A reader that plays back a script of reads.

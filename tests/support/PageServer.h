@@ -1,8 +1,7 @@
-// Addresses on the loopback page server that with-page-server.sh starts for
-// the Windows update tests, and the bodies it is asked to serve.
+// Test helper: addresses on the loopback page server that
+// servers/with-page-server.sh starts beside a Windows test, and the bodies it
+// is asked to serve.
 #pragma once
-
-#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -56,21 +55,6 @@ class Environment : public ::testing::Environment {
         ASSERT_FALSE(Port("ZEMIT_TEST_HTTP_PORT").empty()) << "run through with-page-server.sh";
         ASSERT_FALSE(Port("ZEMIT_TEST_CLOSED_PORT").empty()) << "run through with-page-server.sh";
     }
-};
-
-// A hidden top-level window standing in for the main dialog.
-class OwnerWindow {
-  public:
-    OwnerWindow()
-        : hwnd_(CreateWindowExA(0, "STATIC", "zemit test owner", WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                                100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
-    ~OwnerWindow() { DestroyWindow(hwnd_); }
-    OwnerWindow(const OwnerWindow&) = delete;
-    OwnerWindow& operator=(const OwnerWindow&) = delete;
-    HWND get() const { return hwnd_; }
-
-  private:
-    HWND hwnd_;
 };
 
 } // namespace pageserver

@@ -1,0 +1,87 @@
+// Test helper: finding, reading and answering message boxes and common
+// dialogs, in the test's own thread or in another process, so that no test
+// ever blocks on a modal window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace testsupport {
+
+// Text of any window of any process (WM_GETTEXT, code page 1250 bytes).
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// A message box as the user sees it.
+struct Box {
+    HWND window = nullptr;
+    std::string text;    // the static control 0xFFFF
+    std::string caption; // the window text
+    HWND owner = nullptr;
+    bool hasOk = false;
+    bool hasCancel = false;
+    HICON icon = nullptr; // the icon shown, or null for none
+    bool hasIcon() const { return icon != nullptr; }
+};
+
+// The icon a box of style MB_ICONERROR (IDI_HAND), MB_ICONINFORMATION
+// (IDI_ASTERISK), ... shows.
+HICON SystemIcon(LPCSTR id);
+
+// Whether `window` is a message box: a "#32770" dialog with the text control 0xFFFF.
+bool IsMessageBox(HWND window);
+Box ReadBox(HWND window);
+// Presses `id` on the box and waits until it is gone.
+void AnswerBox(const Box& box, int id = IDOK);
+
+// Top-level windows of a process, and the visible message boxes among them.
+std::vector<HWND> TopLevelWindows(DWORD processId);
+std::vector<Box> OpenBoxes(DWORD processId);
+// The first message box of the process, waited for; a box with a null window if none came.
+Box WaitForBox(DWORD processId, double seconds = 20);
+// A visible top-level window of the process with this caption, waited for; null if none.
+HWND WaitForWindow(DWORD processId, const std::string& caption, double seconds = 20);
+
+// Watches for message boxes shown by the calling thread (a CBT hook), records
+// each and answers it at once. Each box gets the next answer; the last repeats.
+class MessageBoxWatcher {
+  public:
+    explicit MessageBoxWatcher(std::vector<int> answers = {IDOK});
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    const std::vector<Box>& boxes() const { return boxes_; }
+
+  private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    void Seen(HWND box);
+
+    std::vector<int> answers_;
+    std::vector<Box> boxes_;
+    std::vector<HWND> answered_;
+    HHOOK hook_ = nullptr;
+};
+
+// Answers a modal dialog of this process (a colour, open or save dialog, a
+// shell prompt) from a second thread: waits for a visible top-level window
+// with `caption` ("" for any "#32770" dialog), then runs `answer` on it there.
+// The destructor waits for that thread; seen() tells whether the dialog came.
+class DialogAnswerer {
+  public:
+    DialogAnswerer(std::string caption, std::function<void(HWND)> answer, double seconds = 20);
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+    bool seen();
+
+  private:
+    std::thread thread_;
+    bool seen_ = false;
+};
+
+} // namespace testsupport
