@@ -2,8 +2,8 @@
 
 #include "app/Globals.h"
 #include "app/LabelFont.h"
-#include "resources/SiteAddress.h"
 #include "resources/resource.h"
+#include "update/SiteUrls.h"
 
 namespace dialogs {
 namespace {
@@ -48,7 +48,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             Close(dialog, LOWORD(wParam));
             return TRUE;
         case IDC_HOME_LINK:
-            ShellExecuteA(dialog, "open", ZEMIT_HOME_PAGE_URL, nullptr, nullptr, SW_SHOW);
+            ShellExecuteA(dialog, "open", update::kHomePageUrl, nullptr, nullptr, SW_SHOW);
             return TRUE;
         default:
             return FALSE;

@@ -1,7 +1,7 @@
 #include "update/UpdateChecker.h"
 
-#include "resources/SiteAddress.h"
 #include "update/HttpPageFetcher.h"
+#include "update/SiteUrls.h"
 #include "update/UpdateDecision.h"
 
 #include <shellapi.h>
@@ -14,7 +14,7 @@ static_assert(kUpdateBoxStyle == MB_OKCANCEL, "the boxes ask OK/Cancel without a
 static_assert(kOpenHomePageAnswer == IDOK, "OK opens the home page");
 
 void UpdateChecker(HWND owner, const char* key) {
-    UpdateChecker(owner, key, ZEMIT_LISTING_URL, ZEMIT_HOME_PAGE_URL);
+    UpdateChecker(owner, key, kListingUrl, kHomePageUrl);
 }
 
 void UpdateChecker(HWND owner, const char* key, const char* listingUrl, const char* homeUrl) {

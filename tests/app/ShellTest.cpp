@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 #include <cstring>
 #include <vector>
 
@@ -75,6 +76,28 @@ TEST(ModuleInfo, VersionTextRefusesPathsThatDoNotFit) {
     const std::string tooLong = CopyWithPathLength(temp, 260);
     EXPECT_ANY_THROW(VersionText(tooLong)); // would not fit the buffer with its terminator
     EXPECT_ANY_THROW(VersionText(std::string(5000, 'a')));
+}
+
+TEST(WinException, FailedAllocationThrowsOutOfMemoryWithTheLastError) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    try {
+        OutOfMemory();
+        ADD_FAILURE() << "the handler returned";
+    } catch (const WinException& e) {
+        EXPECT_STREQ(e.Message(), "Out of memory");
+        EXPECT_EQ(e.Error(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+    }
+    // Installed as the allocation-failure handler, it turns a failed new into the exception.
+    const std::new_handler previous = std::set_new_handler(OutOfMemory);
+    volatile size_t tooMuch = 0x7FFFFFF0; // more than a 32-bit process can have at once
+    bool thrown = false;
+    try {
+        ::operator delete(::operator new(tooMuch));
+    } catch (const WinException& e) {
+        thrown = std::string(e.Message()) == "Out of memory";
+    }
+    std::set_new_handler(previous);
+    EXPECT_TRUE(thrown);
 }
 
 // The main dialog, created in this process as the program creates it.

@@ -223,6 +223,103 @@ TEST_F(Story, HelpShowsTheHelpText) {
     CloseAndExpectCleanEnd();
 }
 
+TEST_F(Story, HelpClosesByEnterEscAndItsCloseButtonAndDisablesTheMainDialog) {
+    Start();
+    Program& p = *program_;
+    struct Way {
+        const char* name;
+        std::function<void(HWND)> close;
+    };
+    const Way ways[] = {
+        {"Enter", [&](HWND help) { p.Key(help, VK_RETURN); }},
+        {"Esc", [&](HWND help) { p.Key(help, VK_ESCAPE); }},
+        {"close button", [](HWND help) { PostMessageA(help, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const Way& way : ways) {
+        p.Command(IDM_HELP);
+        HWND help = p.WaitForDialog("Dialog Help");
+        ASSERT_NE(help, nullptr) << way.name;
+        EXPECT_FALSE(IsWindowEnabled(p.main())) << way.name;
+        way.close(help);
+        EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(help); })) << way.name;
+        EXPECT_TRUE(IsWindowEnabled(p.main())) << way.name;
+    }
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, AfterAboutTheMainDialogsTextsShowTheHand) {
+    Start();
+    Program& p = *program_;
+    HWND label = p.Item(IDC_FORMULA_LABEL);
+    ASSERT_NE(label, nullptr);
+    const ULONG_PTR before = GetClassLongPtrA(label, GCLP_HCURSOR);
+    p.Command(IDM_ABOUT);
+    HWND about = p.WaitForDialog("About Dialog");
+    ASSERT_NE(about, nullptr);
+    const ULONG_PTR hand = GetClassLongPtrA(GetDlgItem(about, IDC_HOME_LINK), GCLP_HCURSOR);
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(about); }));
+    // The link's cursor belongs to the static class, so the main dialog's
+    // texts show it too once About has been open.
+    EXPECT_NE(hand, before);
+    EXPECT_EQ(GetClassLongPtrA(label, GCLP_HCURSOR), hand);
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, CheckNewVersionAsksTheSiteItWasBuiltFor) {
+    UrlLog urls("check");
+    Start(testsupport::ExecutableDirectory() + "loopback-site\\zemit.exe");
+    Program& p = *program_;
+    const std::string entry = "zemit-1.0.0.3.zip  (2026-12-01) 1MB\n";
+    for (const int answer : {IDCANCEL, IDOK}) {
+        p.Command(IDM_CHECK_VERSION);
+        const Box box = p.WaitForBox();
+        ASSERT_NE(box.window, nullptr);
+        EXPECT_EQ(box.text, entry);
+        EXPECT_EQ(box.caption, "This file available, open home site?");
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_TRUE(box.hasOk && box.hasCancel);
+        EXPECT_FALSE(box.hasIcon());
+        EXPECT_TRUE(IsWindowEnabled(p.main())) << "the box has no owner";
+        p.Answer(box, answer);
+    }
+    // Only the OK opened the home page.
+    EXPECT_EQ(urls.Settled(1), std::vector<std::string>{ZEMIT_LOOPBACK_SITE "/"});
+    CloseAndExpectCleanEnd();
+}
+
+TEST_F(Story, StartedFromADrivesRootFolder) {
+    // C:\ is the root of the test prefix's drive C:; the copies are removed afterwards.
+    struct RootCopy {
+        ~RootCopy() {
+            DeleteFileA("C:\\zemit.exe");
+            DeleteFileA("C:\\help.rtf");
+        }
+    } cleanup;
+    ASSERT_TRUE(CopyFileA(Program::DefaultExe().c_str(), "C:\\zemit.exe", FALSE));
+    ASSERT_TRUE(CopyFileA((testsupport::ExecutableDirectory() + "help.rtf").c_str(), "C:\\help.rtf",
+                          FALSE));
+    {
+        Start("C:\\zemit.exe");
+        Program& p = *program_;
+        // The version is read from C:\zemit.exe, the help from C:\help.rtf.
+        EXPECT_EQ(testsupport::WindowText(p.main()), "Zemit 1.0.0.2 betatesting version");
+        p.Command(IDM_HELP);
+        HWND help = p.WaitForDialog("Dialog Help");
+        ASSERT_NE(help, nullptr);
+        std::string shown;
+        testsupport::WaitUntil([&] {
+            return (shown = testsupport::WindowText(GetDlgItem(help, IDC_HELP_TEXT))).size() > 200;
+        });
+        EXPECT_NE(shown.find("Fe2O3"), std::string::npos);
+        EXPECT_TRUE(p.OpenBoxes().empty());
+        PostMessageA(help, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(help); }));
+        CloseAndExpectCleanEnd();
+    }
+    program_.reset(); // the files can go once the program has ended
+}
+
 TEST_F(Story, HelpWithoutHelpFileReportsTheFile) {
     Start(CopyProgram("zemit.exe", false));
     Program& p = *program_;

@@ -6,13 +6,24 @@ stays in the tests:
   /404/<hex>          404 with the bytes <hex>
   /pattern/<n>        200 with n bytes, byte i = i % 251
   /agent              200 with the User-Agent header's bytes as received
-Binds 127.0.0.1 on a free port and prints "<port> <closed port>" on one line,
-the second a port that was free a moment ago and has no listener.
+  /reset/<n>          announces 2n bytes, sends n of them and resets the connection
+  /vypisdownload.php  the maker's download listing with one entry for zemit
+  /                   a home page
+Binds 127.0.0.1 on a free port (or the address and port given as arguments)
+and prints "<port> <closed port>" on one line, the second a port that was free
+a moment ago and has no listener.
 """
 import http.server
 import socket
+import struct
 import socketserver
 import sys
+
+
+LISTING = (b"<html><head><title>Download</title></head><body>\r\n"
+           b"File: zemit-1.0.0.3.zip  (2026-12-01) 1MB<br>\r\n"
+           b"File: oxidy-2.0.zip     (2026-11-02) 2MB<br>\r\n"
+           b"</body>\r\n</html>\r\n")
 
 
 def pattern(n):
@@ -31,6 +42,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
+    def reset_after(self, n):
+        self.send_response(200)
+        self.send_header("Content-Length", str(2 * n))
+        self.end_headers()
+        self.wfile.write(pattern(n))
+        self.wfile.flush()
+        # Linger 0: closing sends RST instead of FIN, so the client's next read fails.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        self.connection.close()
+        self.close_connection = True
+
     def do_GET(self):
         parts = self.path.split("?")[0].split("/")[1:]
         try:
@@ -40,6 +62,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.send_body(404, bytes.fromhex(parts[1]))
             elif parts[0] == "pattern" and len(parts) == 2:
                 self.send_body(200, pattern(int(parts[1])))
+            elif parts[0] == "reset" and len(parts) == 2:
+                self.reset_after(int(parts[1]))
+            elif parts == ["vypisdownload.php"]:
+                self.send_body(200, LISTING)
+            elif parts == [""]:
+                self.send_body(200, b"<html><body>Zemit</body></html>")
             elif parts[0] == "agent" and len(parts) == 1:
                 # Headers arrive decoded as Latin-1; this gives back the raw bytes.
                 self.send_body(200, self.headers.get("User-Agent", "").encode("latin-1"))
@@ -61,7 +89,9 @@ def closed_port():
 
 
 def main():
-    server = Server(("127.0.0.1", 0), Handler)
+    host = sys.argv[1] if len(sys.argv) > 1 else "127.0.0.1"
+    port = int(sys.argv[2]) if len(sys.argv) > 2 else 0
+    server = Server((host, port), Handler)
     print(server.server_address[1], closed_port(), flush=True)
     server.serve_forever()
 
