@@ -7,6 +7,7 @@
 #include "app/ModuleInfo.h"
 #include "app/WinException.h"
 #include "chemistry/ElementTables.h"
+#include "dialogs/AboutDialog.h"
 #include "resources/resource.h"
 
 #include "Boxes.h"
@@ -286,6 +287,25 @@ TEST_F(MainDialogTest, CommandsNameAndComposeFromTheListTexts) {
     Press(IDC_COMPOSE_OK);
     EXPECT_EQ(Text(IDC_FORMULA_RESULT), "Neznámý název prvku");
     EXPECT_TRUE(watcher.boxes().empty());
+}
+
+// The About dialog sets its link's cursor on the static class, so from then on
+// every static text of the process, the main dialog's included, carries the hand.
+TEST_F(MainDialogTest, AboutGivesEveryStaticTextTheHandCursor) {
+    HWND heading = GetDlgItem(dialog_, IDC_FORMULA_HEADING);
+    const ULONG_PTR arrow = GetClassLongPtrA(heading, GCLP_HCURSOR);
+    const auto hand =
+        reinterpret_cast<ULONG_PTR>(LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_HAND_CURSOR)));
+    ASSERT_NE(hand, 0u);
+    EXPECT_NE(arrow, hand);
+    HWND about = CreateDialogParamA(g_hInstance, MAKEINTRESOURCEA(IDD_ABOUT), dialog_,
+                                    dialogs::AboutDialogProc, 0);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(GetClassLongPtrA(GetDlgItem(about, IDC_HOME_LINK), GCLP_HCURSOR), hand);
+    SendMessageA(about, WM_COMMAND, IDOK, 0);
+    DestroyWindow(about);
+    EXPECT_EQ(GetClassLongPtrA(heading, GCLP_HCURSOR), hand);
+    SetClassLongPtrA(heading, GCLP_HCURSOR, arrow); // the other tests expect the arrow
 }
 
 TEST_F(MainDialogTest, OtherIdentifiersDoNothing) {

@@ -247,25 +247,6 @@ TEST_F(Story, HelpClosesByEnterEscAndItsCloseButtonAndDisablesTheMainDialog) {
     CloseAndExpectCleanEnd();
 }
 
-TEST_F(Story, AfterAboutTheMainDialogsTextsShowTheHand) {
-    Start();
-    Program& p = *program_;
-    HWND label = p.Item(IDC_FORMULA_LABEL);
-    ASSERT_NE(label, nullptr);
-    const ULONG_PTR before = GetClassLongPtrA(label, GCLP_HCURSOR);
-    p.Command(IDM_ABOUT);
-    HWND about = p.WaitForDialog("About Dialog");
-    ASSERT_NE(about, nullptr);
-    const ULONG_PTR hand = GetClassLongPtrA(GetDlgItem(about, IDC_HOME_LINK), GCLP_HCURSOR);
-    PostMessageA(about, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(about); }));
-    // The link's cursor belongs to the static class, so the main dialog's
-    // texts show it too once About has been open.
-    EXPECT_NE(hand, before);
-    EXPECT_EQ(GetClassLongPtrA(label, GCLP_HCURSOR), hand);
-    CloseAndExpectCleanEnd();
-}
-
 TEST_F(Story, CheckNewVersionAsksTheSiteItWasBuiltFor) {
     UrlLog urls("check");
     Start(testsupport::ExecutableDirectory() + "loopback-site\\zemit.exe");

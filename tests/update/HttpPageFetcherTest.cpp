@@ -54,19 +54,6 @@ TEST(HttpPageFetcher, SendsItsAgentAsUserAgent) {
                                                                  "en\xed HTTP");
 }
 
-TEST(HttpPageFetcher, ConnectionResetMidBodyIsAFailureNotAShortPage) {
-    const HostWindow owner;
-    const MessageBoxWatcher watcher;
-    const std::string url = BaseUrl() + "/reset/1000";
-    EXPECT_EQ(update::HttpPageFetcher(owner.get(), url.c_str()), "");
-    ASSERT_EQ(watcher.boxes().size(), 1u);
-    const Box& box = watcher.boxes()[0];
-    EXPECT_EQ(box.text, "Chyba InternetReadFile");
-    EXPECT_EQ(box.caption, "Chyba");
-    EXPECT_EQ(box.owner, owner.get());
-    EXPECT_EQ(box.icon, SystemIcon(IDI_HAND));
-}
-
 TEST(HttpPageFetcher, UnopenableUrlShowsOneErrorBoxOwnedByTheCaller) {
     const std::string closed = ClosedUrl() + "/vypisdownload.php";
     const char* const urls[] = {closed.c_str(), "no such scheme", nullptr};

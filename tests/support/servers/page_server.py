@@ -6,7 +6,6 @@ stays in the tests:
   /404/<hex>          404 with the bytes <hex>
   /pattern/<n>        200 with n bytes, byte i = i % 251
   /agent              200 with the User-Agent header's bytes as received
-  /reset/<n>          announces 2n bytes, sends n of them and resets the connection
   /vypisdownload.php  the maker's download listing with one entry for zemit
   /                   a home page
 Binds 127.0.0.1 on a free port (or the address and port given as arguments)
@@ -15,7 +14,6 @@ a moment ago and has no listener.
 """
 import http.server
 import socket
-import struct
 import socketserver
 import sys
 
@@ -42,17 +40,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
-    def reset_after(self, n):
-        self.send_response(200)
-        self.send_header("Content-Length", str(2 * n))
-        self.end_headers()
-        self.wfile.write(pattern(n))
-        self.wfile.flush()
-        # Linger 0: closing sends RST instead of FIN, so the client's next read fails.
-        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
-        self.connection.close()
-        self.close_connection = True
-
     def do_GET(self):
         parts = self.path.split("?")[0].split("/")[1:]
         try:
@@ -62,8 +49,6 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.send_body(404, bytes.fromhex(parts[1]))
             elif parts[0] == "pattern" and len(parts) == 2:
                 self.send_body(200, pattern(int(parts[1])))
-            elif parts[0] == "reset" and len(parts) == 2:
-                self.reset_after(int(parts[1]))
             elif parts == ["vypisdownload.php"]:
                 self.send_body(200, LISTING)
             elif parts == [""]:
