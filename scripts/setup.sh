@@ -16,7 +16,7 @@ PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386 wine64 xvfb xauth
   gcc g++ cmake ninja-build make googletest libbenchmark-dev clang libclang-rt-14-dev
   clang-format locales fonts-liberation fonts-dejavu-core fonts-wine
-  python3 python3-pyftpdlib imagemagick curl x11-utils
+  python3 python3-pyftpdlib curl
 )
 
 missing=()
@@ -32,7 +32,7 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 # cs_CZ.UTF-8 must exist on the Linux side, or Wine cannot open files with Czech names.
@@ -52,7 +52,7 @@ fi
 COMMANDS=(
   gcc g++ clang clang++ clang-format cmake ctest ninja make
   i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
-  wine wineserver wineboot Xvfb xvfb-run xauth xdpyinfo import
+  wine wineserver wineboot winepath Xvfb xvfb-run xauth
   /usr/bin/python3 curl flock timeout taskset locale
 )
 absent=()
