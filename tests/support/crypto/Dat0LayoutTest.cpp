@@ -1,0 +1,104 @@
+// The encrypted file's layout and chunking, without the cryptographic calls.
+#include "support/crypto/Dat0Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace support;
+
+namespace {
+
+std::string File(uint32_t n, size_t blobBytes, const std::string& body = "") {
+    return EncodeBlobLength(n) + std::string(blobBytes, 'k') + body;
+}
+
+TEST(Dat0Layout, LengthFieldIsLittleEndian) {
+    EXPECT_EQ(EncodeBlobLength(140), std::string("\x8c\0\0\0", 4));
+    EXPECT_EQ(EncodeBlobLength(0x01020304), "\x04\x03\x02\x01");
+    const unsigned char field[] = {0x8c, 0, 0, 0x80};
+    EXPECT_EQ(DecodeBlobLength(field), 0x8000008cu);
+}
+
+TEST(Dat0Layout, SplitTakesBlobAndBody) {
+    const std::string file = File(140, 140, "secret");
+    const Dat0Parts parts = SplitDat0(file);
+    ASSERT_TRUE(parts.valid);
+    EXPECT_EQ(parts.blob, std::string(140, 'k'));
+    EXPECT_EQ(parts.body, "secret");
+    // An empty text leaves an empty body.
+    EXPECT_TRUE(SplitDat0(File(140, 140)).valid);
+    EXPECT_TRUE(SplitDat0(File(140, 140)).body.empty());
+}
+
+TEST(Dat0Layout, SplitRefusesWhatCannotBeAnEncryptedFile) {
+    const struct {
+        const char* what;
+        std::string file;
+    } cases[] = {
+        {"empty file", ""},
+        {"length field cut", std::string("\x8c\0\0", 3)},
+        {"blob cut", File(140, 139)},
+        {"empty blob", File(0, 0, "body")},
+        {"blob longer than the buffer", File(kMaxKeyBlob + 1, kMaxKeyBlob + 1)},
+        {"length near 2^32", File(0xFFFFFFFF, 8)},
+    };
+    for (const auto& c : cases) {
+        const Dat0Parts parts = SplitDat0(c.file);
+        EXPECT_FALSE(parts.valid) << c.what;
+        EXPECT_TRUE(parts.blob.empty() && parts.body.empty()) << c.what;
+    }
+    EXPECT_TRUE(SplitDat0(File(kMaxKeyBlob, kMaxKeyBlob)).valid);
+    EXPECT_FALSE(BlobFits(3, 1));
+    EXPECT_TRUE(BlobFits(0x100000000ull, 2048));
+}
+
+std::vector<std::pair<size_t, bool>> Chunks(size_t length, size_t size) {
+    std::vector<std::pair<size_t, bool>> chunks;
+    size_t expectedOffset = 0;
+    ForEachChunk(length, size, [&](size_t offset, size_t count, bool final) {
+        EXPECT_EQ(offset, expectedOffset);
+        expectedOffset += count;
+        chunks.emplace_back(count, final);
+        return true;
+    });
+    EXPECT_EQ(expectedOffset, length);
+    return chunks;
+}
+
+TEST(Dat0Layout, OnlyTheShortLastChunkIsFinal) {
+    using C = std::vector<std::pair<size_t, bool>>;
+    EXPECT_EQ(Chunks(0, 4096), (C{{0, true}}));
+    EXPECT_EQ(Chunks(1, 4096), (C{{1, true}}));
+    EXPECT_EQ(Chunks(4095, 4096), (C{{4095, true}}));
+    EXPECT_EQ(Chunks(4096, 4096), (C{{4096, false}, {0, true}}));
+    EXPECT_EQ(Chunks(8193, 4096), (C{{4096, false}, {4096, false}, {1, true}}));
+    EXPECT_EQ(Chunks(4096, 2048), (C{{2048, false}, {2048, false}, {0, true}}));
+}
+
+TEST(Dat0Layout, ChunkingStopsWhenAChunkFails) {
+    int calls = 0;
+    EXPECT_FALSE(ForEachChunk(10000, 4096, [&](size_t, size_t, bool) { return ++calls < 2; }));
+    EXPECT_EQ(calls, 2);
+}
+
+TEST(Dat0Layout, TextEndsAtItsFirstZeroByte) {
+    std::string text;
+    EXPECT_TRUE(AppendUpToZero(text, "abc", 3));
+    EXPECT_TRUE(AppendUpToZero(text, "", 0));
+    EXPECT_FALSE(AppendUpToZero(text, "de\0fg", 5));
+    EXPECT_EQ(text, "abcde");
+}
+
+TEST(Dat0Layout, NamesFitThePathLimit) {
+    const Dat0Names names = MakeDat0Names("C:\\data\\tajne");
+    EXPECT_TRUE(names.fits);
+    EXPECT_EQ(names.encrypted, "C:\\data\\tajne.dat0");
+    EXPECT_EQ(names.decrypted, "C:\\data\\tajne.dec");
+    EXPECT_TRUE(MakeDat0Names(std::string(254, 'a')).fits); // 259 with ".dat0"
+    EXPECT_FALSE(MakeDat0Names(std::string(255, 'a')).fits);
+    EXPECT_FALSE(MakeDat0Names("").fits);
+    EXPECT_FALSE(MakeDat0Names(std::string("a\0b", 3)).fits);
+}
+
+} // namespace
