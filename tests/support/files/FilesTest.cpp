@@ -1,0 +1,404 @@
+// File, mapping and process utilities on the real platform: project files,
+// file facts of pictures, file times, shell copies, version texts, item text
+// files, the shared file between two processes, and process names.
+#include "support/files/Files.h"
+
+#include "Boxes.h"
+#include "Files.h"
+#include "HostWindow.h"
+#include "Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+using namespace support;
+using namespace testsupport;
+
+namespace {
+
+constexpr int kItem = 100;
+
+std::string OwnPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+// A file of the test data, as a path the Windows program can open.
+std::string DataFile(const std::string& name) {
+    std::string path = std::string("Z:") + ZEMIT_TEST_DATA + "/" + name;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+// Icon handles differ between processes: a box of another process is only
+// checked for having one.
+void ExpectLastErrorBox(const std::vector<Box>& boxes, const char* caption, DWORD error,
+                        bool ownProcess = true) {
+    ASSERT_EQ(boxes.size(), 1u) << caption;
+    EXPECT_EQ(boxes[0].caption, caption);
+    EXPECT_EQ(boxes[0].text, "Last Error:  " + std::to_string(error));
+    EXPECT_EQ(boxes[0].owner, nullptr);
+    EXPECT_TRUE(boxes[0].hasOk);
+    if (ownProcess) {
+        EXPECT_EQ(boxes[0].icon, SystemIcon(IDI_HAND));
+    } else {
+        EXPECT_TRUE(boxes[0].hasIcon());
+    }
+}
+
+// A host window with an edit control `kItem`, standing in for a dialog.
+struct ItemHost {
+    HostWindow host;
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE, 0, 0, 200, 100, host.get(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItem)),
+                                GetModuleHandleA(nullptr), nullptr);
+    std::string Text() const { return WindowText(edit); }
+    void SetText(const std::string& text) const { SetWindowTextA(edit, text.c_str()); }
+};
+
+TEST(Files, ShowLastErrorShowsTheNumber) {
+    MessageBoxWatcher watcher;
+    SetLastError(1234567);
+    EXPECT_EQ(ShowLastError("Titulek č"), IDOK);
+    ExpectLastErrorBox(watcher.boxes(), "Titulek č", 1234567);
+}
+
+TEST(Files, FindFirstMatch) {
+    const TempFolder temp("find");
+    WriteFileBytes(temp / "only.prj", "x");
+    EXPECT_EQ(FindFirstMatch(temp.path().c_str(), "*.prj"), "only.prj");
+    EXPECT_EQ(FindFirstMatch(temp.path().c_str(), "*.none"), "");
+    EXPECT_EQ(FindFirstMatch(temp.path().c_str(), std::string(300, 'a').c_str()), "");
+}
+
+TEST(Files, ReadProjectFile) {
+    const TempFolder temp("project");
+    const struct {
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"a\r\nb", "a\nb\n"},
+        {"a\r\nb\r\n", "a\nb\n\n"},
+        {"", "\n"},
+        {std::string(5000, 'L') + "\nz", std::string(5000, 'L') + "\nz\n"},
+    };
+    MessageBoxWatcher watcher;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteFileBytes(temp / "p.prj", c.bytes));
+        EXPECT_EQ(ReadProjectFile((temp / "p.prj").c_str()), c.text);
+    }
+    EXPECT_TRUE(watcher.boxes().empty());
+    EXPECT_EQ(ReadProjectFile((temp / "missing.prj").c_str()), "");
+    ExpectLastErrorBox(watcher.boxes(), "Nelze otevřít soubor projektu", ERROR_FILE_NOT_FOUND);
+}
+
+TEST(Files, QueryFileInfoOfPicturesAndFiles) {
+    LONG width = 0, height = 0;
+    WORD bits = 0;
+    int stage = -1;
+    DWORD code = 99;
+    EXPECT_TRUE(QueryFileInfo(DataFile("photo.jpg").c_str(), nullptr, nullptr, &width, &height,
+                              &bits, &stage, &code));
+    EXPECT_EQ(width, 37);
+    EXPECT_EQ(height, 23);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(bits, GetDeviceCaps(screen, BITSPIXEL)); // a picture gets the screen's depth
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(stage, kInfoOk);
+    EXPECT_EQ(code, 0u);
+
+    uint64_t size = 0;
+    SYSTEMTIME created = {};
+    EXPECT_TRUE(QueryFileInfo(DataFile("photo.jpg").c_str(), &size, &created, nullptr, nullptr,
+                              nullptr, &stage, &code));
+    EXPECT_EQ(size, ReadFileBytes(DataFile("photo.jpg")).size());
+    EXPECT_GE(created.wYear, 1980);
+
+    EXPECT_FALSE(QueryFileInfo(DataFile("icon.ico").c_str(), nullptr, nullptr, &width, nullptr,
+                               nullptr, &stage, &code));
+    EXPECT_EQ(stage, kInfoPictureObject);
+
+    EXPECT_FALSE(QueryFileInfo(DataFile("missing.jpg").c_str(), &size, nullptr, &width, nullptr,
+                               nullptr, &stage, &code));
+    EXPECT_EQ(stage, kInfoOpen);
+    EXPECT_EQ(code, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+
+    EXPECT_FALSE(QueryFileInfo(DataFile("photo.jpg").c_str(), nullptr, nullptr, nullptr, nullptr,
+                               nullptr, &stage, &code));
+    EXPECT_EQ(stage, kInfoOk);
+    EXPECT_FALSE(QueryFileInfo("", &size, nullptr, nullptr, nullptr, nullptr, &stage, &code));
+    EXPECT_EQ(stage, kInfoNoPath);
+    EXPECT_FALSE(QueryFileInfo(std::string(300, 'a').c_str(), &size, nullptr, nullptr, nullptr,
+                               nullptr, &stage, &code));
+    EXPECT_EQ(stage, kInfoOpen);
+}
+
+TEST(Files, StampFileTimesCreatesAndStamps) {
+    const TempFolder temp("stamp");
+    const std::string path = temp / "new.txt";
+    SYSTEMTIME wanted = {2026, 12, 1, 7, 9, 5, 3, 0};
+    FILETIME time;
+    ASSERT_TRUE(SystemTimeToFileTime(&wanted, &time));
+    SYSTEMTIME converted = {};
+    MessageBoxWatcher watcher;
+    StampFileTimes(path.c_str(), &time, &converted, false);
+    EXPECT_TRUE(watcher.boxes().empty());
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(ReadFileBytes(path), "");
+    EXPECT_EQ(converted.wYear, 2026);
+    EXPECT_EQ(converted.wMinute, 5);
+
+    FILETIME readBack = {};
+    SYSTEMTIME readSystem = {};
+    StampFileTimes(path.c_str(), &readBack, &readSystem, true);
+    EXPECT_EQ(CompareFileTime(&readBack, &time), 0);
+    EXPECT_EQ(readSystem.wDay, 7);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(CompareFileTime(&data.ftLastWriteTime, &time), 0);
+}
+
+TEST(Files, CopyJpegFilesIntoAnEmptyFolder) {
+    const TempFolder temp("jpeg");
+    const std::string source = temp / "src";
+    const std::string target = temp / "out";
+    CreateDirectoryA(source.c_str(), nullptr);
+    CreateDirectoryA(target.c_str(), nullptr);
+    const std::string photo = ReadFileBytes(DataFile("photo.jpg"));
+    WriteFileBytes(source + "\\a.jpg", photo);
+    WriteFileBytes(source + "\\b.jpg", photo);
+    WriteFileBytes(source + "\\c.txt", "not a picture");
+    const std::string destinations = target + std::string(2, '\0');
+
+    // The copy runs beside the test, so that any shell window can be seen,
+    // answered and reported instead of blocking the run.
+    std::atomic<bool> done{false};
+    bool copied = false;
+    std::thread copy([&] {
+        copied = CopyJpegFiles(source.c_str(), destinations.c_str());
+        done = true;
+    });
+    std::vector<std::string> prompts;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindows(GetCurrentProcessId())) {
+                if (IsWindowVisible(window) && ClassName(window) == "#32770") {
+                    prompts.push_back(WindowText(window));
+                    PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                }
+            }
+            return done.load();
+        },
+        60);
+    copy.join();
+    EXPECT_TRUE(prompts.empty()) << prompts.front();
+    EXPECT_TRUE(copied);
+    EXPECT_EQ(ReadFileBytes(target + "\\a.jpg"), photo);
+    EXPECT_EQ(ReadFileBytes(target + "\\b.jpg"), photo);
+    EXPECT_FALSE(FileExists(target + "\\c.txt"));
+    EXPECT_FALSE(CopyJpegFiles(std::string(256, 'a').c_str(), destinations.c_str()));
+}
+
+TEST(Files, GetFileVersionTextReadsTheUsEnglishTable) {
+    EXPECT_EQ(GetFileVersionText(OwnPath().c_str()), "3.1.4.1 test");
+    EXPECT_EQ(GetFileVersionText((ExecutableDirectory() + ZEMIT_FILES_PEER).c_str()), "");
+    EXPECT_EQ(GetFileVersionText((ExecutableDirectory() + "missing.exe").c_str()), "");
+}
+
+TEST(Files, SaveAndLoadItemText) {
+    const TempFolder temp("items");
+    const ItemHost host;
+    const std::string text = "Ahoj\r\nsvěte, žluťoučký kůň";
+    host.SetText(text);
+    MessageBoxWatcher watcher;
+    ASSERT_TRUE(SaveItemText(host.host.get(), (temp / "item.txt").c_str(), kItem));
+    EXPECT_EQ(ReadFileBytes(temp / "item.txt"), text);
+
+    host.SetText("");
+    EXPECT_TRUE(LoadItemText(host.host.get(), (temp / "item.txt").c_str(), kItem));
+    EXPECT_EQ(host.Text(), text);
+
+    // An empty item writes nothing and leaves an existing file alone.
+    host.SetText("");
+    EXPECT_FALSE(SaveItemText(host.host.get(), (temp / "item.txt").c_str(), kItem));
+    EXPECT_EQ(ReadFileBytes(temp / "item.txt"), text);
+    EXPECT_TRUE(watcher.boxes().empty());
+
+    host.SetText("stays empty after a failed load");
+    EXPECT_FALSE(LoadItemText(host.host.get(), (temp / "missing.txt").c_str(), kItem));
+    EXPECT_EQ(host.Text(), "");
+    ExpectLastErrorBox(watcher.boxes(), "Nepodařilo se otevřít soubor", ERROR_FILE_NOT_FOUND);
+}
+
+TEST(Files, SaveItemTextReportsAFileThatCannotBeCreated) {
+    const TempFolder temp("items-bad");
+    const ItemHost host;
+    host.SetText("text");
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(SaveItemText(host.host.get(), (temp / "no\\such\\folder.txt").c_str(), kItem));
+    ExpectLastErrorBox(watcher.boxes(), "Nepodařilo se vytvořit soubor", ERROR_PATH_NOT_FOUND);
+}
+
+// Answers the open or save dialog with `path` (or cancels it when empty).
+std::function<void(HWND)> ChooseFile(const std::string& path) {
+    return [path](HWND dialog) {
+        if (path.empty()) {
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        SendMessageA(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    };
+}
+
+TEST(Files, ItemTextThroughTheFileDialogs) {
+    const TempFolder temp("dialogs");
+    const ItemHost host;
+    host.SetText("přes dialog");
+    {
+        DialogAnswerer answer("", ChooseFile(temp / "saved.txt"));
+        EXPECT_TRUE(SaveItemTextAs(host.host.get(), kItem));
+        EXPECT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(ReadFileBytes(temp / "saved.txt"), "přes dialog");
+    host.SetText("");
+    {
+        DialogAnswerer answer("", ChooseFile(temp / "saved.txt"));
+        EXPECT_TRUE(OpenItemText(host.host.get(), kItem));
+        EXPECT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(host.Text(), "přes dialog");
+    {
+        DialogAnswerer answer("", ChooseFile(""));
+        EXPECT_FALSE(OpenItemText(host.host.get(), kItem));
+        EXPECT_TRUE(answer.seen());
+    }
+}
+
+struct PeerRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::vector<Box> boxes;
+};
+
+// Runs the peer program with `arguments` and waits for it; any box it shows
+// is recorded and answered.
+PeerRun RunPeer(const std::string& arguments) {
+    PeerRun run;
+    std::string command = "\"" + ExecutableDirectory() + ZEMIT_FILES_PEER + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        ADD_FAILURE() << "peer not started: " << GetLastError();
+        return run;
+    }
+    const bool ended = WaitUntil(
+        [&] {
+            for (const Box& box : OpenBoxes(process.dwProcessId)) {
+                run.boxes.push_back(box);
+                AnswerBox(box);
+            }
+            return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        60);
+    if (!ended) {
+        TerminateProcess(process.hProcess, 3);
+        ADD_FAILURE() << "peer did not end";
+    }
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+TEST(Files, SharedFileBetweenTwoProcesses) {
+    const TempFolder temp("shared");
+    const std::string path = temp / "shared.txt";
+    ASSERT_TRUE(WriteFileBytes(path, "0123456789"));
+    const ItemHost host;
+    {
+        DialogAnswerer answer("", ChooseFile(path));
+        ASSERT_TRUE(OpenSharedFile(host.host.get(), kItem));
+        EXPECT_TRUE(answer.seen());
+    }
+    ASSERT_NE(SharedView, nullptr);
+    EXPECT_EQ(host.Text(), "0123456789");
+    EXPECT_EQ(GetFileSize(SharedFileHandle, nullptr), 11u);
+    {
+        // A second shared file is refused while one is open.
+        DialogAnswerer answer("", ChooseFile(path));
+        EXPECT_FALSE(OpenSharedFile(host.host.get(), kItem));
+    }
+
+    const PeerRun shown = RunPeer("show \"" + (temp / "seen.txt") + "\"");
+    EXPECT_EQ(shown.exitCode, 1u);
+    EXPECT_TRUE(shown.boxes.empty());
+    EXPECT_EQ(ReadFileBytes(temp / "seen.txt"), "0123456789");
+
+    const PeerRun masked = RunPeer("mask");
+    EXPECT_EQ(masked.exitCode, 1u);
+    EXPECT_EQ(std::string(SharedView), "**********");
+    EXPECT_TRUE(ShowSharedText(host.host.get(), kItem));
+    EXPECT_EQ(host.Text(), "**********");
+
+    EXPECT_TRUE(CloseSharedFile(host.host.get(), kItem));
+    EXPECT_EQ(SharedView, nullptr);
+    EXPECT_EQ(host.Text(), "");
+    EXPECT_EQ(ReadFileBytes(path), std::string("**********\0", 11));
+    EXPECT_FALSE(CloseSharedFile(host.host.get(), kItem));
+
+    // With no shared file the reader reports the missing mapping, in the peer too.
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(MaskSharedText());
+    ExpectLastErrorBox(watcher.boxes(), "Nelze otevřít mapovaný soubor.", ERROR_FILE_NOT_FOUND);
+    const PeerRun missing = RunPeer("show \"" + (temp / "none.txt") + "\"");
+    EXPECT_EQ(missing.exitCode, 0u);
+    ExpectLastErrorBox(missing.boxes, "Nelze otevřít mapovaný soubor.", ERROR_FILE_NOT_FOUND,
+                       false);
+}
+
+TEST(Files, PrependToFile) {
+    const TempFolder temp("prepend");
+    const struct {
+        std::string before;
+        const char* text;
+        std::string after;
+    } cases[] = {
+        {"xyz", "abc", "abcxyz"},
+        {"", "abc", "abc"},
+        {"xyz", "", "xyz"},
+        {std::string(10000, 'x'), "ab", "ab" + std::string(10000, 'x')},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteFileBytes(temp / "f.txt", c.before));
+        EXPECT_TRUE(PrependToFile((temp / "f.txt").c_str(), c.text));
+        EXPECT_EQ(ReadFileBytes(temp / "f.txt"), c.after);
+    }
+    EXPECT_FALSE(PrependToFile((temp / "missing.txt").c_str(), "abc"));
+    EXPECT_FALSE(FileExists(temp / "missing.txt"));
+}
+
+TEST(Files, ProcessNamesOfTheOwnWindow) {
+    const HostWindow host;
+    char path[MAX_PATH] = "junk";
+    EXPECT_TRUE(GetWindowProcessPath(host.get(), path));
+    EXPECT_STREQ(path, OwnPath().c_str());
+
+    char base[MAX_PATH] = "junk";
+    char full[8] = "junk";
+    EXPECT_TRUE(GetProcessModuleNames(GetCurrentProcessId(), base, MAX_PATH, full, sizeof full));
+    EXPECT_STREQ(base, "files_tests.exe");
+    EXPECT_LT(std::string(full).size(), sizeof full); // cut to the buffer, terminated
+
+    EXPECT_FALSE(GetProcessModuleNames(0xFFFFFFF0u, base, MAX_PATH, nullptr, 0));
+    EXPECT_STREQ(base, "");
+}
+
+} // namespace
