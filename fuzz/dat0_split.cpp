@@ -43,17 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t covered = 0;
     std::string text;
     bool open = true;
-    support::ForEachChunk(parts.body.size(), support::kDecryptChunk,
-                          [&](size_t offset, size_t count, bool final) {
-                              Check(offset == covered && count <= support::kDecryptChunk);
-                              Check(final == (count < support::kDecryptChunk));
-                              covered += count;
-                              if (open) {
-                                  open = support::AppendUpToZero(text, parts.body.data() + offset,
-                                                                 count);
-                              }
-                              return true;
-                          });
+    support::ForEachChunk(
+        parts.body.size(), support::kDecryptChunk, [&](size_t offset, size_t count, bool final) {
+            Check(offset == covered && count <= support::kDecryptChunk);
+            Check(final == (count < support::kDecryptChunk));
+            covered += count;
+            if (open) {
+                open = support::AppendUpToZero(text, parts.body.data() + offset, count);
+            }
+            return true;
+        });
     Check(covered == parts.body.size());
     const size_t zero = parts.body.find('\0');
     Check(text == parts.body.substr(0, zero));

@@ -100,15 +100,17 @@ bool WriteEncryptedFile(const std::string& target, HCRYPTKEY hKey, const std::ve
     // final flag only on the last chunk: RC4 keeps its stream between calls.
     const size_t textLength = std::strlen(text);
     BYTE pbBuf[kEncryptChunk];
-    ok = ok && ForEachChunk(textLength, kEncryptChunk, [&](size_t offset, size_t count, bool final) {
-             std::memcpy(pbBuf, text + offset, count);
-             DWORD dwCount = static_cast<DWORD>(count);
-             return CryptEncrypt(hKey, 0, final, 0, pbBuf, &dwCount, kEncryptChunk) &&
-                    out.Write(pbBuf, dwCount);
-         });
+    ok =
+        ok && ForEachChunk(textLength, kEncryptChunk, [&](size_t offset, size_t count, bool final) {
+            std::memcpy(pbBuf, text + offset, count);
+            DWORD dwCount = static_cast<DWORD>(count);
+            return CryptEncrypt(hKey, 0, final, 0, pbBuf, &dwCount, kEncryptChunk) &&
+                   out.Write(pbBuf, dwCount);
+        });
     out.Close();
     SecureZeroMemory(pbBuf, sizeof pbBuf);
-    ok = ok && MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+    ok = ok && MoveFileExA(temporary.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) {
         DeleteFileA(temporary.c_str());
     }
@@ -140,8 +142,7 @@ bool EncryptTextToFile(const char* basePath, const char* text) {
     }
     DWORD dwBlobLen = 0;
     std::vector<BYTE> blob;
-    if (!CryptExportKey(session.dataKey, session.exchangeKey, SIMPLEBLOB, 0, nullptr,
-                        &dwBlobLen) ||
+    if (!CryptExportKey(session.dataKey, session.exchangeKey, SIMPLEBLOB, 0, nullptr, &dwBlobLen) ||
         dwBlobLen == 0 || dwBlobLen > kMaxKeyBlob) {
         session.Release();
         ShowError(kExportFailed);
@@ -183,8 +184,7 @@ std::optional<std::string> DecryptFileToText(const char* basePath) {
     bool ok = in.handle != INVALID_HANDLE_VALUE && GetFileSizeEx(in.handle, &fileSize) &&
               in.ReadExactly(field, kBlobLengthSize);
     const uint32_t n = ok ? DecodeBlobLength(field) : 0;
-    ok = ok && BlobFits(static_cast<uint64_t>(fileSize.QuadPart), n) &&
-         in.ReadExactly(pbBuffer, n);
+    ok = ok && BlobFits(static_cast<uint64_t>(fileSize.QuadPart), n) && in.ReadExactly(pbBuffer, n);
     // The blob is unwrapped with the container's key-exchange key, passed
     // explicitly: not every provider falls back to it when no key is given.
     ok = ok && CryptGetUserKey(session.provider, AT_KEYEXCHANGE, &session.exchangeKey) &&

@@ -102,8 +102,8 @@ std::string ReadProjectFile(const char* path) {
     }
 }
 
-bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* width,
-                   LONG* height, WORD* bitsPerPixel, int* stage, DWORD* code) {
+bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* width, LONG* height,
+                   WORD* bitsPerPixel, int* stage, DWORD* code) {
     int dummyStage = 0;
     DWORD dummyCode = 0;
     stage = stage == nullptr ? &dummyStage : stage;
@@ -218,7 +218,8 @@ void StampFileTimes(const char* path, FILETIME* time, SYSTEMTIME* systemTime, bo
 bool CopyJpegFiles(const char* sourceFolder, const char* destinations) {
     // The shell reads a list ended by two zeros: the buffer's zero fill gives both.
     char source[MAX_PATH + 1] = {};
-    const std::string pattern = std::string(sourceFolder == nullptr ? "" : sourceFolder) + "\\*.jpg";
+    const std::string pattern =
+        std::string(sourceFolder == nullptr ? "" : sourceFolder) + "\\*.jpg";
     if (!FitsPath(pattern) || destinations == nullptr) {
         return false;
     }

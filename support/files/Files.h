@@ -37,8 +37,8 @@ enum FileInfoStage : int {
 // height and bits per pixel from OleLoadPicturePath (an absolute path). True if
 // every requested part succeeded; false with `stage` and `code` set otherwise,
 // and false when no size, time or picture output is requested.
-bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* width,
-                   LONG* height, WORD* bitsPerPixel, int* stage, DWORD* code);
+bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* width, LONG* height,
+                   WORD* bitsPerPixel, int* stage, DWORD* code);
 
 // Opens (or creates empty) `path`. With `readOnly` its creation time is read
 // into `time`; otherwise its creation and last-write times are set to `time`.

@@ -88,6 +88,7 @@ bool LoadItemText(HWND dialog, const char* path, int item) {
         return Fail(kOpenFailed);
     }
     DWORD high = 0;
+    SetLastError(NO_ERROR); // a size of 0xFFFFFFFF is told from a failure by the last error
     const DWORD size = GetFileSize(file, &high);
     if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
         const DWORD error = GetLastError();

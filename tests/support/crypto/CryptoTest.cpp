@@ -46,7 +46,8 @@ class KeyContainers : public ::testing::Environment {
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new KeyContainers);
 
 uint32_t BlobLength(const std::string& file) {
-    return file.size() < 4 ? 0 : DecodeBlobLength(reinterpret_cast<const unsigned char*>(file.data()));
+    return file.size() < 4 ? 0
+                           : DecodeBlobLength(reinterpret_cast<const unsigned char*>(file.data()));
 }
 
 void ExpectErrorBox(const std::vector<Box>& boxes, const char* text) {
@@ -169,7 +170,8 @@ std::string EncryptUnder(const char* container, const std::string& text) {
     DWORD n = 0;
     EXPECT_TRUE(CryptExportKey(key, exchange, SIMPLEBLOB, 0, nullptr, &n));
     std::string blob(n, '\0');
-    EXPECT_TRUE(CryptExportKey(key, exchange, SIMPLEBLOB, 0, reinterpret_cast<BYTE*>(&blob[0]), &n));
+    EXPECT_TRUE(
+        CryptExportKey(key, exchange, SIMPLEBLOB, 0, reinterpret_cast<BYTE*>(&blob[0]), &n));
     std::string body = text;
     DWORD length = static_cast<DWORD>(body.size());
     body.resize(body.size() + 16);

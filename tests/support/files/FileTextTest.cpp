@@ -17,8 +17,8 @@ TEST(ProjectText, EveryLineEndsWithALineBreak) {
         {"a\nb\n", "a\nb\n\n"},
         {"a\r\nb\r\n", "a\nb\n\n"},
         {"\n\n", "\n\n\n"},
-        {"a\rb", "a\rb\n"},           // a lone CR is no line break
-        {"a\r\r\nb", "a\r\nb\n"},     // only the CR in front of the LF goes
+        {"a\rb", "a\rb\n"},       // a lone CR is no line break
+        {"a\r\r\nb", "a\r\nb\n"}, // only the CR in front of the LF goes
         {std::string("a\0b", 3), std::string("a\0b\n", 4)},
     };
     for (const auto& c : cases) {
@@ -40,8 +40,7 @@ TEST(FileText, PathsFitTheClassicLimit) {
 TEST(FileText, MaskingStopsAtTheTerminatorOrTheEnd) {
     char terminated[] = "0123456789\0tail";
     MaskText(terminated, sizeof terminated);
-    EXPECT_EQ(std::string(terminated, sizeof terminated),
-              std::string("**********\0tail\0", 16));
+    EXPECT_EQ(std::string(terminated, sizeof terminated), std::string("**********\0tail\0", 16));
     char unterminated[4] = {'a', 'b', 'c', 'd'};
     MaskText(unterminated, sizeof unterminated);
     EXPECT_EQ(std::string(unterminated, 4), "****");

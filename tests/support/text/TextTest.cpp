@@ -26,9 +26,8 @@ struct Controls {
     HWND combo;
     Controls() {
         app::g_hInstance = GetModuleHandleA(nullptr);
-        edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 200,
-                               100, host.get(), reinterpret_cast<HMENU>(kEditId),
-                               app::g_hInstance, nullptr);
+        edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 200, 100, host.get(),
+                               reinterpret_cast<HMENU>(kEditId), app::g_hInstance, nullptr);
         combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN | CBS_HASSTRINGS, 0, 0,
                                 200, 200, host.get(), reinterpret_cast<HMENU>(kComboId),
                                 app::g_hInstance, nullptr);
@@ -195,7 +194,7 @@ TEST(Text, FitLineNumberMarginAgainstAStandIn) {
     EXPECT_EQ(recorded.sample, "_120_");
     EXPECT_EQ(recorded.margin, 45);
     EXPECT_EQ(recorded.received, (std::vector<UINT>{kSciGetLineCount, kSciGetMarginWidthN,
-                                                     kSciTextWidth, kSciSetMarginWidthN}));
+                                                    kSciTextWidth, kSciSetMarginWidthN}));
     recorded.received.clear();
     recorded.lines = 500; // same digits: the width stays, nothing is set
     EXPECT_EQ(FitLineNumberMargin(scintilla, true), 45);
