@@ -151,15 +151,6 @@ TEST(Crypto, ReplacesTheEarlierFileAndKeepsTheUsersOwn) {
     EXPECT_EQ(names, (std::vector<std::string>{"data.dat", "data.dat0", "data.dec"}));
 }
 
-TEST(Crypto, EachDecryptionReturnsOnlyItsOwnText) {
-    const TempFolder temp("crypto-two");
-    MessageBoxWatcher watcher;
-    ASSERT_TRUE(EncryptTextToFile((temp / "one").c_str(), "first file"));
-    ASSERT_TRUE(EncryptTextToFile((temp / "two").c_str(), "2"));
-    EXPECT_EQ(DecryptFileToText((temp / "one").c_str()), std::optional<std::string>("first file"));
-    EXPECT_EQ(DecryptFileToText((temp / "two").c_str()), std::optional<std::string>("2"));
-}
-
 // Encrypts `text` as the library does, but under the named container's key-exchange key.
 std::string EncryptUnder(const char* container, const std::string& text) {
     HCRYPTPROV provider = 0;

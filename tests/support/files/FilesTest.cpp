@@ -61,21 +61,6 @@ struct ItemHost {
     void SetText(const std::string& text) const { SetWindowTextA(edit, text.c_str()); }
 };
 
-TEST(Files, ShowLastErrorShowsTheNumber) {
-    MessageBoxWatcher watcher;
-    SetLastError(1234567);
-    EXPECT_EQ(ShowLastError("Titulek č"), IDOK);
-    ExpectLastErrorBox(watcher.boxes(), "Titulek č", 1234567);
-}
-
-TEST(Files, FindFirstMatch) {
-    const TempFolder temp("find");
-    WriteFileBytes(temp / "only.prj", "x");
-    EXPECT_EQ(FindFirstMatch(temp.path().c_str(), "*.prj"), "only.prj");
-    EXPECT_EQ(FindFirstMatch(temp.path().c_str(), "*.none"), "");
-    EXPECT_EQ(FindFirstMatch(temp.path().c_str(), std::string(300, 'a').c_str()), "");
-}
-
 TEST(Files, ReadProjectFile) {
     const TempFolder temp("project");
     const struct {
@@ -255,30 +240,6 @@ std::function<void(HWND)> ChooseFile(const std::string& path) {
                      reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     };
-}
-
-TEST(Files, ItemTextThroughTheFileDialogs) {
-    const TempFolder temp("dialogs");
-    const ItemHost host;
-    host.SetText("přes dialog");
-    {
-        DialogAnswerer answer("", ChooseFile(temp / "saved.txt"));
-        EXPECT_TRUE(SaveItemTextAs(host.host.get(), kItem));
-        EXPECT_TRUE(answer.seen());
-    }
-    EXPECT_EQ(ReadFileBytes(temp / "saved.txt"), "přes dialog");
-    host.SetText("");
-    {
-        DialogAnswerer answer("", ChooseFile(temp / "saved.txt"));
-        EXPECT_TRUE(OpenItemText(host.host.get(), kItem));
-        EXPECT_TRUE(answer.seen());
-    }
-    EXPECT_EQ(host.Text(), "přes dialog");
-    {
-        DialogAnswerer answer("", ChooseFile(""));
-        EXPECT_FALSE(OpenItemText(host.host.get(), kItem));
-        EXPECT_TRUE(answer.seen());
-    }
 }
 
 struct PeerRun {

@@ -1,9 +1,7 @@
-// The window-free text rules: numbers, the date-and-time text, the margin sizing.
+// The window-free text rules: numbers and the date-and-time text.
 #include "support/text/TextRules.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 using namespace support;
 
@@ -52,58 +50,6 @@ TEST(TextRules, DateTimeText) {
     EXPECT_EQ(FormatDateTime(31, 1, 2027, 23, 59, 0), "31.1.2027 - 23:59:00");
     EXPECT_EQ(MarginSample(120), "_120_");
     EXPECT_EQ(MarginSample(0), "_0_");
-}
-
-// A stand-in for a Scintilla control: answers the four messages and records them.
-struct Recorder {
-    intptr_t lines = 120;
-    intptr_t margin = 0;
-    intptr_t charWidth = 8;
-    std::vector<unsigned> sent;
-    std::string sample;
-    intptr_t operator()(unsigned message, intptr_t wParam, intptr_t lParam) {
-        sent.push_back(message);
-        switch (message) {
-        case kSciGetLineCount:
-            return lines;
-        case kSciGetMarginWidthN:
-            return margin;
-        case kSciTextWidth:
-            EXPECT_EQ(wParam, kStyleLineNumber);
-            sample = reinterpret_cast<const char*>(lParam);
-            return charWidth * static_cast<intptr_t>(sample.size());
-        case kSciSetMarginWidthN:
-            EXPECT_EQ(wParam, 0);
-            margin = lParam;
-            return 1;
-        }
-        ADD_FAILURE() << "unexpected message " << message;
-        return 0;
-    }
-};
-
-TEST(TextRules, MarginFollowsTheLineCountsDigits) {
-    Recorder scintilla;
-    auto send = [&](unsigned m, intptr_t w, intptr_t l) { return scintilla(m, w, l); };
-    EXPECT_EQ(FitMargin(send, true), 1);
-    EXPECT_EQ(scintilla.sample, "_120_");
-    EXPECT_EQ(scintilla.margin, 40);
-    EXPECT_EQ(scintilla.sent, (std::vector<unsigned>{kSciGetLineCount, kSciGetMarginWidthN,
-                                                     kSciTextWidth, kSciSetMarginWidthN}));
-    // Same width again: nothing is set, the width is the result.
-    scintilla.sent.clear();
-    scintilla.lines = 999;
-    EXPECT_EQ(FitMargin(send, true), 40);
-    EXPECT_EQ(scintilla.sent.size(), 3u);
-    // Fewer digits: the margin shrinks.
-    scintilla.lines = 7;
-    FitMargin(send, true);
-    EXPECT_EQ(scintilla.margin, 24);
-    // Hidden: one message, width 0.
-    scintilla.sent.clear();
-    EXPECT_EQ(FitMargin(send, false), 1);
-    EXPECT_EQ(scintilla.sent, std::vector<unsigned>{kSciSetMarginWidthN});
-    EXPECT_EQ(scintilla.margin, 0);
 }
 
 } // namespace
