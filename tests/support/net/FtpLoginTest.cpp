@@ -13,14 +13,14 @@ using namespace std::string_literals;
 
 namespace {
 
-struct Run {
+struct HostRun {
     std::string output;
     DWORD status = 0;
 };
 
 // Runs the login host with `arguments` and gathers its standard output.
-Run RunHost(const std::string& arguments) {
-    Run run;
+HostRun RunHost(const std::string& arguments) {
+    HostRun run;
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
@@ -115,7 +115,7 @@ TEST(FtpLogin, PrintsEachStepAndEndsAsTheServerAnswers) {
     for (const Case& c : cases) {
         const std::string port = Port(c.scenario);
         ASSERT_FALSE(port.empty()) << "run through with-server.sh ftp_script_server.py";
-        const Run run = RunHost("127.0.0.1 " + port + " zemit \"tajne heslo\"");
+        const HostRun run = RunHost("127.0.0.1 " + port + " zemit \"tajne heslo\"");
         EXPECT_EQ(run.output, "[+] Trying 127.0.0.1:" + port + "......OK!\r\n" + c.after)
             << c.scenario;
         EXPECT_EQ(run.status, c.status) << c.scenario;
@@ -126,16 +126,16 @@ TEST(FtpLogin, ConnectionFailuresAreLeftToTheHost) {
     const std::string closed = Port("CLOSED");
     ASSERT_FALSE(closed.empty());
     // An empty label makes the name invalid before any resolver is asked.
-    const Run unknown = RunHost("no..such..host 21 zemit heslo");
+    const HostRun unknown = RunHost("no..such..host 21 zemit heslo");
     EXPECT_EQ(unknown.output, "[-] ERROR: gethostbyname(no..such..host) error\n");
     EXPECT_EQ(unknown.status, 3u);
-    const Run refused = RunHost("127.0.0.1 " + closed + " zemit heslo");
+    const HostRun refused = RunHost("127.0.0.1 " + closed + " zemit heslo");
     EXPECT_EQ(refused.output, "[+] Trying 127.0.0.1:" + closed + "......FAILED!\r\n");
     EXPECT_EQ(refused.status, 3u);
 }
 
 TEST(FtpLogin, UserNameBeyondTheSendBufferIsRefusedNotSent) {
-    const Run run = RunHost("127.0.0.1 " + Port("USER530") + " *204800 heslo");
+    const HostRun run = RunHost("127.0.0.1 " + Port("USER530") + " *204800 heslo");
     EXPECT_EQ(run.output, "[+] Trying 127.0.0.1:" + Port("USER530") +
                               "......OK!\r\n[+] Get FTP Server banner......OK!\n"
                               "<==\r\n220 Zemit FTP ready\r\n<==\r\n"
