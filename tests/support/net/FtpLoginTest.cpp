@@ -122,7 +122,7 @@ TEST(FtpLogin, PrintsEachStepAndEndsAsTheServerAnswers) {
     }
 }
 
-TEST(FtpLogin, ConnectionFailuresAreLeftToTheHost) {
+TEST(FtpLogin, SocketAndConnectionFailuresAreLeftToTheHost) {
     const std::string closed = Port("CLOSED");
     ASSERT_FALSE(closed.empty());
     // An empty label makes the name invalid before any resolver is asked.
@@ -132,6 +132,10 @@ TEST(FtpLogin, ConnectionFailuresAreLeftToTheHost) {
     const HostRun refused = RunHost("127.0.0.1 " + closed + " zemit heslo");
     EXPECT_EQ(refused.output, "[+] Trying 127.0.0.1:" + closed + "......FAILED!\r\n");
     EXPECT_EQ(refused.status, 3u);
+    // Without Winsock started no socket can be made.
+    const HostRun noSocket = RunHost("- 21 zemit heslo");
+    EXPECT_EQ(noSocket.output, "[-] Create socket error.\r\n");
+    EXPECT_EQ(noSocket.status, 2u);
 }
 
 TEST(FtpLogin, UserNameBeyondTheSendBufferIsRefusedNotSent) {

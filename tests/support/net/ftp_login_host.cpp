@@ -3,7 +3,8 @@
 // standard output) and exits with the login's status, or with:
 //   0 logged in, 2 no socket, 3 not connected, 4 no Winsock.
 // Usage: ftp_login_host <host> <port> <user> <password>
-//        (a user of "*<n>" stands for n letters 'u')
+//        (a user of "*<n>" stands for n letters 'u'; a host of "-" skips the
+//        start of Winsock, so that no socket can be made)
 #include "support/net/Net.h"
 
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -24,7 +26,7 @@ int main(int argc, char** argv) {
         user.assign(std::strtoul(user.c_str() + 1, nullptr, 10), 'u');
     }
     WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+    if (std::strcmp(argv[1], "-") != 0 && WSAStartup(MAKEWORD(2, 2), &data) != 0) {
         return 4;
     }
     const SOCKET socket = support::CreateTcpSocket();

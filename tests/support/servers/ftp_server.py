@@ -38,6 +38,8 @@ def main():
         handler.authorizer = authorizer
         # Active-mode data connections go back to the client on loopback.
         handler.permit_foreign_addresses = True
+        # A wrong password is answered at once, not after the usual pause.
+        handler.auth_failed_timeout = 0
         logging.basicConfig(level=logging.ERROR)
         server = FTPServer((address, 21), handler)
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
