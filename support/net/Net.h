@@ -54,10 +54,15 @@ void FtpLogin(SOCKET socket, const char* user, const char* password);
 
 // --- HTTP download to file -------------------------------------------------
 
-// The page whose URL is in the dialog's edit control, saved as
-// "stazena_stranka.txt" in the current directory.
-bool DownloadPageFromField(HWND dialog, int urlId);
+// Saves the body of `url`, whatever the HTTP status, into `path` (replaced if
+// it exists) and confirms with the box "Stránka stažena". Returns false after
+// an error box when the URL cannot be opened (no file is made), the file
+// cannot be created, or a read or write fails part-way (the partial file is
+// removed, as the page fetch returns nothing for a page cut short).
 bool DownloadPageToFile(HWND owner, const char* url, const char* path);
+// The same for the URL in the dialog's edit control (at most 259 characters),
+// saved as "stazena_stranka.txt" in the current directory.
+bool DownloadPageFromField(HWND dialog, int urlId);
 // The site's picture, saved as "d:\stazeno.jpg".
 bool DownloadPicture(HWND owner);
 // The same from another address (a host with another site, tests).
