@@ -2,14 +2,11 @@
 // written to the file instead of gathered in memory, and one picture fetched
 // by urlmon in a single call.
 #include "support/net/Net.h"
-#include "support/net/PictureAddress.h"
 #include "update/PageBody.h"
 
 #include <urlmon.h>
 
 namespace support {
-
-const char* const kPictureUrl = ZEMIT_PICTURE_URL;
 
 namespace {
 

@@ -68,6 +68,7 @@ bool DownloadPicture(HWND owner);
 // The same from another address (a host with another site, tests).
 bool DownloadPictureFrom(HWND owner, const char* url);
 
-extern const char* const kPictureUrl; // the site's address and "//img//email.jpg"
+// The site's address followed by "//img//email.jpg" (PictureUrl.cpp).
+extern const char kPictureUrl[];
 
 } // namespace support
