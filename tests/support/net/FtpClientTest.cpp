@@ -112,6 +112,12 @@ class FtpClient : public ::testing::Test {
 };
 
 TEST_F(FtpClient, OpenAndCloseShowTheStatusAndLeaveASetHandleAlone) {
+    {
+        const MessageBoxWatcher watcher;
+        EXPECT_TRUE(support::DialInternet(dialog_));
+        EXPECT_TRUE(support::HangUpInternet());
+        ExpectNoBox(watcher, "dial and hang up");
+    }
     Open();
     EXPECT_EQ(Status(), "Spojení otevřeno");
     const HINTERNET first = hInternet_;
