@@ -53,6 +53,7 @@ bench: build-bench
 bench-windows: build-windows
 	bash scripts/bench-startup.sh build/windows
 	bash scripts/bench-http-fetch.sh build/windows
+	bash scripts/bench-download.sh build/windows
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,0 +1,65 @@
+#!/bin/bash
+# Benchmark: fetches a 16 MiB page from a loopback server alternately with
+# HttpPageFetcher (into memory) and DownloadPageToFile (into a file) in one
+# Wine process, both reading 250 bytes at a time, and prints both medians and
+# their ratio. Times are taken inside the program (Wine's start-up is left out).
+#
+# Pinned to one CPU and in its own prefix, as scripts/bench-http-fetch.sh
+# explains; ZEMIT_BENCH_UNPINNED=1 measures unpinned.
+# Usage: scripts/bench-download.sh [build tree (build/windows)] [rounds (9)] [bytes (16777216)]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$root/build/windows}" && pwd)"
+rounds="${2:-9}"
+bytes="${3:-16777216}"
+
+if [ -z "${ZEMIT_UNDER_XVFB:-}" ]; then
+  export ZEMIT_UNDER_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds" "$bytes"
+fi
+
+cmake --build "$build" --target download_bench >/dev/null
+exe="$build/bench/windows/download_bench.exe"
+export WINEPREFIX="$build/wineprefix-bench"
+source "$root/scripts/wine-env.sh"
+"$root/scripts/wine-prefix.sh"
+pin=(taskset -c 0)
+if [ -n "${ZEMIT_BENCH_UNPINNED:-}" ]; then pin=(); fi
+
+server_pid=""
+output_dir="$(mktemp -d)"
+cleanup() {
+  if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null || true; fi
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  timeout 30 wineserver -w >/dev/null 2>&1 || true
+  rm -rf "$output_dir"
+}
+trap cleanup EXIT
+timeout 30 wineserver -k >/dev/null 2>&1 || true
+timeout 30 wineserver -w >/dev/null 2>&1 || true
+timeout 60 "${pin[@]}" wineserver -p </dev/null >/dev/null 2>&1
+timeout 60 "${pin[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+
+coproc SERVER { exec /usr/bin/python3 "$root/tests/support/servers/page_server.py"; }
+server_pid=$SERVER_PID
+read -t 30 -r port _ <&"${SERVER[0]}"
+url="http://127.0.0.1:$port/pattern/$bytes"
+output="Z:$(echo "$output_dir/page.bin" | tr / '\\')"
+
+# One untimed round warms the server, the page cache and Wine.
+times="$(timeout 600 "${pin[@]}" wine "$exe" "$url" "$bytes" "$output" $((rounds + 1)) </dev/null |
+  tr -d '\r' | tail -n +2)"
+echo "$times" | awk '{ printf "run %d: HttpPageFetcher %s s, DownloadPageToFile %s s\n", NR, $1, $2 }'
+
+/usr/bin/python3 - "$bytes" "$times" <<'PY'
+import statistics, sys
+size = int(sys.argv[1])
+rows = [line.split() for line in sys.argv[2].splitlines() if line.strip()]
+fetch = statistics.median(float(r[0]) for r in rows)
+download = statistics.median(float(r[1]) for r in rows)
+ratio = download / fetch
+print(f"{size} bytes, {len(rows)} rounds: median HttpPageFetcher {fetch:.4f} s "
+      f"({size / fetch / 2**20:.1f} MiB/s), median DownloadPageToFile {download:.4f} s "
+      f"({size / download / 2**20:.1f} MiB/s), ratio {ratio:.2f}x "
+      f"(target at most 1.2x: {'met' if ratio <= 1.2 else 'missed'})")
+PY

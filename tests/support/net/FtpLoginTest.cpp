@@ -1,0 +1,150 @@
+// The socket FTP login against the scripted server, run in a child process
+// (it ends its process on failure): exact output bytes and exit status.
+#include "Files.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+
+struct HostRun {
+    std::string output;
+    DWORD status = 0;
+};
+
+// Runs the login host with `arguments` and gathers its standard output.
+HostRun RunHost(const std::string& arguments) {
+    HostRun run;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+        ADD_FAILURE() << "no pipe";
+        return run;
+    }
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    std::string command =
+        "\"" + testsupport::ExecutableDirectory() + "ftp_login_host.exe\" " + arguments;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << command;
+        CloseHandle(readEnd);
+        return run;
+    }
+    // Reading until the pipe's end also waits for the child to finish writing.
+    char chunk[4096];
+    DWORD count = 0;
+    while (ReadFile(readEnd, chunk, sizeof chunk, &count, nullptr) && count > 0) {
+        run.output.append(chunk, count);
+    }
+    CloseHandle(readEnd);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0) << command;
+    GetExitCodeProcess(process.hProcess, &run.status);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return run;
+}
+
+std::string Port(const char* scenario) {
+    const char* port = std::getenv(("ZEMIT_TEST_LOGIN_"s + scenario).c_str());
+    return port == nullptr ? std::string() : port;
+}
+
+const DWORD kEnded = 0xFFFFFFFF; // exit(-1)
+
+TEST(FtpLogin, PrintsEachStepAndEndsAsTheServerAnswers) {
+    struct Case {
+        const char* scenario;
+        std::string after; // what follows the "Trying" line
+        DWORD status;
+    };
+    const std::string banner = "[+] Get FTP Server banner......OK!\n"
+                               "<==\r\n220 Zemit FTP ready\r\n<==\r\n";
+    const std::string user = "[+] Send USER......OK!\r\n";
+    const std::string pass = "[+] Send PASS......OK!\r\n";
+    const std::string loggedIn = "[+] User zemit logged in.\r\n";
+    const Case cases[] = {
+        {"OK",
+         banner + user + "<==\r\n331 Password required\r\n<==\r\n" + pass +
+             "<==\r\n230 Logged in\r\n<==\r\n" + loggedIn,
+         0},
+        {"USER530",
+         banner + user + "<==\r\n530 Not logged in.\r\n<==\r\n" +
+             "[-] Server told:530 Not logged in.\r\n\n",
+         kEnded},
+        {"PASS530",
+         banner + user + "<==\r\n331 Password required\r\n<==\r\n" + pass +
+             "<==\r\n530 Login incorrect.\r\n<==\r\n" +
+             "[-] Server told:530 Login incorrect.\r\n\n",
+         kEnded},
+        {"TEMPORARY421",
+         banner + user + "<==\r\n421 Service not available\r\n<==\r\n" + pass +
+             "<==\r\n230 Logged in\r\n<==\r\n" + loggedIn,
+         0},
+        {"LETTER", banner + user + "<==\r\nHello\r\n<==\r\n" + "[-] Server said:Hello\r\n\n",
+         kEnded},
+        {"SPACE",
+         banner + user + "<==\r\n 230 Logged in\r\n<==\r\n" +
+             "[-] Server said: 230 Logged in\r\n\n",
+         kEnded},
+        {"LONGGREETING",
+         "[+] Get FTP Server banner......OK!\n<==\r\n220-" + std::string(2043, 'x') + "<==\r\n" +
+             user + "<==\r\n331 Rest of the greeting\r\n<==\r\n" + pass +
+             "<==\r\n230 Logged in\r\n<==\r\n" + loggedIn,
+         0},
+        {"PIECES",
+         "[+] Get FTP Server banner......OK!\n<==\r\n220-Vitejte\r\n<==\r\n" + user +
+             "<==\r\n220 Ready\r\n<==\r\n" + pass + "<==\r\n230 Logged in\r\n<==\r\n" + loggedIn,
+         0},
+        {"DROP", banner + user + "[-] Recv data error.\n", kEnded},
+    };
+    for (const Case& c : cases) {
+        const std::string port = Port(c.scenario);
+        ASSERT_FALSE(port.empty()) << "run through with-server.sh ftp_script_server.py";
+        const HostRun run = RunHost("127.0.0.1 " + port + " zemit \"tajne heslo\"");
+        EXPECT_EQ(run.output, "[+] Trying 127.0.0.1:" + port + "......OK!\r\n" + c.after)
+            << c.scenario;
+        EXPECT_EQ(run.status, c.status) << c.scenario;
+    }
+}
+
+TEST(FtpLogin, SocketAndConnectionFailuresAreLeftToTheHost) {
+    const std::string closed = Port("CLOSED");
+    ASSERT_FALSE(closed.empty());
+    // An empty label makes the name invalid before any resolver is asked.
+    const HostRun unknown = RunHost("no..such..host 21 zemit heslo");
+    EXPECT_EQ(unknown.output, "[-] ERROR: gethostbyname(no..such..host) error\n");
+    EXPECT_EQ(unknown.status, 3u);
+    const HostRun refused = RunHost("127.0.0.1 " + closed + " zemit heslo");
+    EXPECT_EQ(refused.output, "[+] Trying 127.0.0.1:" + closed + "......FAILED!\r\n");
+    EXPECT_EQ(refused.status, 3u);
+    // Without Winsock started no socket can be made.
+    const HostRun noSocket = RunHost("- 21 zemit heslo");
+    EXPECT_EQ(noSocket.output, "[-] Create socket error.\r\n");
+    EXPECT_EQ(noSocket.status, 2u);
+}
+
+TEST(FtpLogin, UserNameBeyondTheSendBufferIsRefusedNotSent) {
+    const HostRun run = RunHost("127.0.0.1 " + Port("USER530") + " *204800 heslo");
+    EXPECT_EQ(run.output, "[+] Trying 127.0.0.1:" + Port("USER530") +
+                              "......OK!\r\n[+] Get FTP Server banner......OK!\n"
+                              "<==\r\n220 Zemit FTP ready\r\n<==\r\n"
+                              "[+] Send USER......FAILED!\r\n[-] Command too long.\r\n");
+    EXPECT_EQ(run.status, kEnded);
+}
+
+} // namespace

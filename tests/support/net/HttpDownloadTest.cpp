@@ -1,0 +1,148 @@
+// HTTP downloads into files against the loopback page server, with drive D:
+// linked to a folder of the test.
+#include "support/net/Net.h"
+
+#include "Files.h"
+#include "HostWindow.h"
+#include "NetBoxes.h"
+#include "PageServer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+using namespace pageserver;
+using namespace testsupport;
+using namespace std::string_literals;
+using nettest::ExpectNoBox;
+using nettest::ExpectOneBox;
+
+namespace {
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new Environment);
+
+constexpr int kUrlId = 3100;
+const char* const kPageFile = "stazena_stranka.txt";
+const char* const kPictureFile = "d:\\stazeno.jpg";
+
+// Runs each test in a folder of its own, which the page file lands in.
+class HttpDownload : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(std::getenv("ZEMIT_TEST_DRIVE_D") == nullptr) << "run through with-drive-d.sh";
+        GetCurrentDirectoryA(MAX_PATH, previous_);
+        ASSERT_TRUE(SetCurrentDirectoryA(folder_.path().c_str()));
+        field_ =
+            CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 200, 20, owner_.get(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kUrlId)),
+                            GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(field_, nullptr);
+        SendMessageA(field_, EM_SETLIMITTEXT, 0, 0);
+        DeleteFileA(kPictureFile);
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(previous_);
+        DeleteFileA(kPictureFile);
+    }
+    bool FromField(const std::string& url) {
+        SetWindowTextA(field_, url.c_str());
+        return support::DownloadPageFromField(owner_.get(), kUrlId);
+    }
+    void ExpectDone(const MessageBoxWatcher& watcher, const std::string& what) {
+        ExpectOneBox(watcher, owner_.get(), "Stránka stažena", IDI_ASTERISK, "Hotovo", what);
+    }
+
+    char previous_[MAX_PATH] = {};
+    TempFolder folder_{"download"};
+    HostWindow owner_;
+    HWND field_ = nullptr;
+};
+
+TEST_F(HttpDownload, PageIsSavedByteForByteAndReplacesAnEarlierFile) {
+    struct Case {
+        const char* what;
+        std::string url, body;
+    };
+    const Case cases[] = {
+        {"exactly 500 bytes", BaseUrl() + "/pattern/500", Pattern(500)},
+        {"empty body", BodyUrl(""), ""},
+        {"404 body", BodyUrl("<html>404 Nenalezeno</html>", 404), "<html>404 Nenalezeno</html>"},
+        {"zero bytes and CR LF", BodyUrl("a\0\r\n\0b"s), "a\0\r\n\0b"s},
+        {"short last chunk", BaseUrl() + "/pattern/611", Pattern(611)},
+    };
+    for (const Case& c : cases) {
+        // Longer than any body here: a file appended to or not truncated shows.
+        ASSERT_TRUE(WriteFileBytes(kPageFile, std::string(5000, '#')));
+        const MessageBoxWatcher watcher;
+        EXPECT_TRUE(FromField(c.url)) << c.what;
+        EXPECT_TRUE(ReadFileBytes(kPageFile) == c.body) << c.what;
+        ExpectDone(watcher, c.what);
+    }
+    const std::string other = folder_ / "jina stránka.html";
+    const MessageBoxWatcher watcher;
+    EXPECT_TRUE(support::DownloadPageToFile(owner_.get(), (BaseUrl() + "/pattern/250").c_str(),
+                                            other.c_str()));
+    EXPECT_TRUE(ReadFileBytes(other) == Pattern(250));
+    ExpectDone(watcher, "to a named file");
+}
+
+TEST_F(HttpDownload, UrlFieldIsCutAt259Characters) {
+    // The first 259 characters ask for 500 bytes; the whole text would ask for
+    // 5 million (leading zeros are still a number).
+    std::string url = BaseUrl() + "/pattern/";
+    url += std::string(259 - url.size() - 3, '0') + "500";
+    ASSERT_EQ(url.size(), 259u);
+    const MessageBoxWatcher watcher;
+    EXPECT_TRUE(FromField(url + "0000"));
+    EXPECT_EQ(ReadFileBytes(kPageFile).size(), 500u);
+    ExpectDone(watcher, "long field");
+}
+
+TEST_F(HttpDownload, FailuresShowTheirBoxAndLeaveNoFile) {
+    struct Case {
+        const char* what;
+        std::string url, path;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"closed port", ClosedUrl() + "/x", folder_ / "a.txt", "Chyba InternetOpenUrl"},
+        {"no such scheme", "no such scheme", folder_ / "b.txt", "Chyba InternetOpenUrl"},
+        {"no folder for the file", BodyUrl("page"), folder_ / "missing\\c.txt",
+         "Soubor nelze vytvořit"},
+    };
+    for (const Case& c : cases) {
+        const MessageBoxWatcher watcher;
+        EXPECT_FALSE(support::DownloadPageToFile(owner_.get(), c.url.c_str(), c.path.c_str()))
+            << c.what;
+        EXPECT_FALSE(FileExists(c.path)) << c.what;
+        ExpectOneBox(watcher, owner_.get(), c.text, IDI_HAND, "Chyba", c.what);
+    }
+    const MessageBoxWatcher watcher;
+    EXPECT_FALSE(FromField(ClosedUrl() + "/x"));
+    EXPECT_FALSE(FileExists(kPageFile));
+    ExpectOneBox(watcher, owner_.get(), "Chyba InternetOpenUrl", IDI_HAND, "Chyba", "field");
+}
+
+TEST_F(HttpDownload, PictureOfTheSiteIsSavedOnDriveDOrReported) {
+    // This test is built for a site on the loopback folder server.
+    const char* site = std::getenv("ZEMIT_TEST_SITE_FOLDER");
+    ASSERT_NE(site, nullptr) << "run through with-server.sh folder_server.py";
+    const std::string picture = "\xff\xd8\xff\xe0\0\x10JFIF\0\r\n\xff\xd9"s;
+    ASSERT_TRUE(CreateDirectoryA((site + "\\img"s).c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(site + "\\img\\email.jpg"s, picture));
+    ASSERT_TRUE(WriteFileBytes(kPictureFile, std::string(1000, '#')));
+    {
+        const MessageBoxWatcher watcher;
+        EXPECT_TRUE(support::DownloadPicture(owner_.get()));
+        EXPECT_TRUE(ReadFileBytes(kPictureFile) == picture);
+        ExpectNoBox(watcher, "picture");
+    }
+    DeleteFileA(kPictureFile);
+    const MessageBoxWatcher watcher;
+    EXPECT_FALSE(support::DownloadPictureFrom(owner_.get(), (ClosedUrl() + "/img").c_str()));
+    EXPECT_FALSE(FileExists(kPictureFile));
+    ExpectOneBox(watcher, owner_.get(), "Soubor nelze stáhnout", IDI_HAND, "Chyba", "no picture");
+}
+
+} // namespace
