@@ -168,9 +168,9 @@ void PaintGradientButton(HWND hwnd) {
     HDC dc = BeginPaint(hwnd, &ps);
     {
         Gdiplus::Graphics graphics(dc);
-        Gdiplus::LinearGradientBrush gradient(
-            Gdiplus::Point(0, 0), Gdiplus::Point(width, height),
-            Gdiplus::Color(kGradientAlpha, 0, 0, 255), Gdiplus::Color(kGradientAlpha, 255, 0, 0));
+        Gdiplus::LinearGradientBrush gradient(Gdiplus::Point(0, 0), Gdiplus::Point(width, height),
+                                              Gdiplus::Color(kGradientAlpha, 0, 0, 255),
+                                              Gdiplus::Color(kGradientAlpha, 255, 0, 0));
         graphics.FillRectangle(&gradient, 0, 0, width, height);
 
         Gdiplus::FontFamily family(L"Comic Sans MS");

@@ -192,8 +192,8 @@ BOOL DrawColourMenuItem(const DRAWITEMSTRUCT* draw) {
 
     textRect.left += kTextIndent;
     char text[kItemTextBufferSize] = {};
-    GetMenuStringA(reinterpret_cast<HMENU>(draw->hwndItem), draw->itemID, text,
-                   kItemTextBufferSize, MF_BYCOMMAND);
+    GetMenuStringA(reinterpret_cast<HMENU>(draw->hwndItem), draw->itemID, text, kItemTextBufferSize,
+                   MF_BYCOMMAND);
     SetBkMode(draw->hDC, TRANSPARENT);
     SetTextColor(draw->hDC, ColourMenuTextColour(colour));
     DrawTextA(draw->hDC, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER);

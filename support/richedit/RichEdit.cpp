@@ -128,6 +128,10 @@ void ChooseRichBackground(HWND control) {
 LRESULT MarkSelectionRed(HWND control, BOOL red, CHARFORMAT2A* format) {
     format->cbSize = sizeof(CHARFORMAT2A);
     SendMessageA(control, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(format));
+    // The colour must be applied as a colour of its own: a selection in the
+    // automatic colour would otherwise ignore it and stay black.
+    format->dwMask |= CFM_COLOR;
+    format->dwEffects &= ~static_cast<DWORD>(CFE_AUTOCOLOR);
     format->crTextColor = red ? kRed : 0;
     SetFocus(control);
     return SendMessageA(control, EM_SETCHARFORMAT, kSelectionOrWord,
@@ -157,8 +161,8 @@ BOOL SaveRichFile() {
     if (!AskRichFileName(name, true)) {
         return FALSE;
     }
-    HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return FALSE;
     }
@@ -172,8 +176,8 @@ BOOL OpenRichFile() {
     if (!AskRichFileName(name, false)) {
         return FALSE;
     }
-    HANDLE file = CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return FALSE;
     }

@@ -31,7 +31,8 @@ BOOL FormatSelection(HWND control, const DWORD& mask, CHARFORMAT2A* format, int 
                      int blue, BOOL bold, BOOL italic, BOOL underline);
 // Lets the user pick the control's background colour; focus returns to it.
 void ChooseRichBackground(HWND control);
-// The selection (or the word at the caret) in red when `red` is set, else black.
+// The selection (or the word at the caret) in red when `red` is set, else
+// black; other attributes stay as the selection has them.
 LRESULT MarkSelectionRed(HWND control, BOOL red, CHARFORMAT2A* format);
 // The selection (or the word at the caret) in plain black 9.5-point text of
 // `face` (cut to 31 characters), Central European character set. On failure

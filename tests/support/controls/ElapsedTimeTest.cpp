@@ -14,15 +14,10 @@ struct ElapsedCase {
 
 TEST(ElapsedTimeText, MinutesAndTwoDigitSeconds) {
     const ElapsedCase cases[] = {
-        {1000, 1000, "0:00"},
-        {1000, 1999, "0:00"},   // whole seconds only
-        {0, 7000, "0:07"},
-        {0, 59999, "0:59"},
-        {0, 60000, "1:00"},
-        {0, 750000, "12:30"},
-        {0, 3600000, "60:00"},  // no hour field
-        {0, 4500000, "75:00"},
-        {0, 0xFFFFFFFFu, "71582:47"},
+        {1000, 1000, "0:00"},  {1000, 1999, "0:00"}, // whole seconds only
+        {0, 7000, "0:07"},     {0, 59999, "0:59"},           {0, 60000, "1:00"},
+        {0, 750000, "12:30"},  {0, 3600000, "60:00"}, // no hour field
+        {0, 4500000, "75:00"}, {0, 0xFFFFFFFFu, "71582:47"},
     };
     for (const ElapsedCase& c : cases) {
         EXPECT_EQ(support::ElapsedTimeText(c.start, c.now), c.text) << c.start << " " << c.now;

@@ -62,10 +62,10 @@ TEST(ComposeSelectionFormat, ColourMaskAndKeptFields) {
         {0x1FF, 0x100, 0x2AB, 0xAB00FF}, // only the low 8 bits count
     };
     for (const auto& c : colours) {
-        EXPECT_EQ(support::ComposeSelectionFormat(Read(0), 0, c.red, c.green, c.blue, false, false,
-                                                  false)
-                      .textColour,
-                  c.colour);
+        EXPECT_EQ(
+            support::ComposeSelectionFormat(Read(0), 0, c.red, c.green, c.blue, false, false, false)
+                .textColour,
+            c.colour);
     }
 }
 
