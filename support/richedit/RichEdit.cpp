@@ -28,6 +28,7 @@ static_assert(kFaceMask == 0xEC00000F, "size, colour, face, character set, backg
 constexpr LONG kFaceHeight = 190; // twips: 9.5 points
 constexpr WPARAM kSelectionOrWord = SCF_SELECTION | SCF_WORD;
 constexpr COLORREF kRed = 0x0000FF;
+constexpr LONGLONG kMaxTextLimit = 0x7FFFFFFF;
 // What the stream callbacks return when the file fails them.
 constexpr DWORD kWriteFault = ERROR_WRITE_FAULT;
 constexpr DWORD kReadFault = ERROR_READ_FAULT;
@@ -180,6 +181,15 @@ BOOL OpenRichFile() {
         CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return FALSE;
+    }
+    // The control's text limit also cuts what an RTF stream brings in: make
+    // room for the whole file (it has at least as many bytes as characters).
+    LARGE_INTEGER size = {};
+    if (GetFileSizeEx(file, &size)) {
+        const LONGLONG needed = size.QuadPart < kMaxTextLimit ? size.QuadPart : kMaxTextLimit;
+        if (needed > SendToTarget(EM_GETLIMITTEXT, 0, 0)) {
+            SendToTarget(EM_EXLIMITTEXT, 0, static_cast<LPARAM>(needed));
+        }
     }
     // Only a failed read counts: text that is not valid RTF loads as far as
     // the control accepts it.

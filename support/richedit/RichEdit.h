@@ -43,7 +43,8 @@ BOOL SetSelectionFace(HWND control, DWORD& maskUsed, CHARFORMATA* format, const 
 // Saves the content as RTF under a name chosen in the save dialog (an
 // existing file is replaced). False if cancelled or not written whole.
 BOOL SaveRichFile();
-// Replaces the content with an RTF file chosen in the open dialog. False if
+// Replaces the content with an RTF file chosen in the open dialog, raising
+// the control's text limit to the file's size when it is lower. False if
 // cancelled, the file cannot be opened or not be read.
 BOOL OpenRichFile();
 // Characters with each line break counted as two; also shown in a box.
