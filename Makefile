@@ -3,8 +3,9 @@
 #   make test   builds everything and runs every test
 #   make fuzz   long fuzzing run (10 million executions per target)
 #   make bench  native benchmarks; make bench-windows: start-up and HTTP fetch under Wine
+#   make dist   the Windows installer and the portable zip in build/dist/
 .PHONY: all setup test test-native \
-        test-windows test-fuzz fuzz bench bench-windows run format clean
+        test-windows test-fuzz fuzz bench bench-windows run dist format clean
 
 FUZZ_RUNS ?= 10000000
 
@@ -54,6 +55,12 @@ bench-windows: build-windows
 	bash scripts/bench-startup.sh build/windows
 	bash scripts/bench-http-fetch.sh build/windows
 	bash scripts/bench-download.sh build/windows
+
+dist: setup
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target dist
+	rm -rf build/dist && mkdir -p build/dist
+	cp build/windows/dist/zemit-*-setup.exe build/windows/dist/zemit-*-portable.zip build/dist/
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

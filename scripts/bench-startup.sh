@@ -1,5 +1,5 @@
 #!/bin/bash
-# Benchmark: start-up time of zemit.exe against a bare dialog program under
+# Benchmark: start-up time of zemit.exe against bare dialog programs under
 # Wine on a virtual display, alternating; prints the medians, their ratio and
 # the size of zemit.exe.
 # Usage: scripts/bench-startup.sh [build tree (build/windows)] [runs (15)]

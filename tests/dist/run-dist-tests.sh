@@ -1,0 +1,41 @@
+#!/bin/bash
+# Runs dist_tests.exe in a Wine prefix created for the run and removed
+# afterwards with everything installed into it, so that the suite's own prefix
+# never sees the installer. The portable zip is unpacked beside it.
+# Usage: run-dist-tests.sh <dist_tests.exe> <setup.exe> <portable.zip> <work folder>
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+tests="$(realpath "${1:?tests}")" setup="$(realpath "${2:?installer}")"
+zip="$(realpath "${3:?zip}")" work="$(realpath -m "${4:?work folder}")"
+shift 4 # the rest goes to the tests
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$tests" "$setup" "$zip" "$work" "$@"
+fi
+
+export WINEPREFIX="$work/wineprefix"
+source "$root/scripts/wine-env.sh"
+unset ZEMIT_URL_RECORDER # no browser is opened here
+# The installer's shortcut must not become a menu entry of the Linux desktop.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
+
+cleanup() {
+  if [ -d "$WINEPREFIX" ]; then
+    timeout 30 wineserver -k >/dev/null 2>&1 || true
+    timeout 30 wineserver -w >/dev/null 2>&1 || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cleanup # what an interrupted run left
+
+mkdir -p "$work/portable"
+/usr/bin/python3 -m zipfile -e "$zip" "$work/portable"
+"$root/scripts/wine-prefix.sh"
+timeout 60 wineserver -p
+timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+
+windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
+export ZEMIT_SETUP="$(windows_path "$setup")"
+export ZEMIT_PORTABLE="$(windows_path "$work/portable")"
+timeout 600 wine "$tests" "${@:---gtest_brief=1}" </dev/null
