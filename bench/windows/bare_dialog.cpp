@@ -20,7 +20,8 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM, LPARAM) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    HWND dialog = CreateDialogParamA(instance, MAKEINTRESOURCEA(BARE_DIALOG_TEMPLATE), nullptr, Proc, 0);
+    HWND dialog =
+        CreateDialogParamA(instance, MAKEINTRESOURCEA(BARE_DIALOG_TEMPLATE), nullptr, Proc, 0);
     ShowWindow(dialog, SW_RESTORE);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -17,8 +17,8 @@ namespace {
 // The same calls as the fetcher, counting the bytes instead of keeping them.
 unsigned long BareReadLoop(const char* url) {
     unsigned long total = 0;
-    HINTERNET internet = InternetOpenA("http_fetch_bench", INTERNET_OPEN_TYPE_DIRECT, nullptr,
-                                       nullptr, 0);
+    HINTERNET internet =
+        InternetOpenA("http_fetch_bench", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
     HINTERNET request =
         internet != nullptr ? InternetOpenUrlA(internet, url, nullptr, 0, 0, 0) : nullptr;
     if (request != nullptr) {

@@ -82,7 +82,8 @@ std::string ShortcutTarget(const std::string& link) {
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                    reinterpret_cast<void**>(&shellLink)))) {
         IPersistFile* file = nullptr;
-        if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        if (SUCCEEDED(
+                shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
             wchar_t wide[MAX_PATH] = {};
             MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
             char path[MAX_PATH] = {};
@@ -195,9 +196,11 @@ TEST_F(Installer, SilentInstallRegistersAWorkingProgramAndUninstallRemovesIt) {
     const std::string exe = folder + "zemit.exe";
     const std::string shortcut = KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\Zemit.lnk";
 
-    EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"help.rtf", "uninstall.exe", "zemit.exe"}));
+    EXPECT_EQ(FolderEntries(folder),
+              (std::set<std::string>{"help.rtf", "uninstall.exe", "zemit.exe"}));
     EXPECT_EQ(ReadFileBytes(exe), ReadFileBytes(ExecutableDirectory() + "zemit.exe"));
-    EXPECT_EQ(ReadFileBytes(folder + "help.rtf"), ReadFileBytes(ExecutableDirectory() + "help.rtf"));
+    EXPECT_EQ(ReadFileBytes(folder + "help.rtf"),
+              ReadFileBytes(ExecutableDirectory() + "help.rtf"));
     EXPECT_EQ(ShortcutTarget(shortcut), exe);
 
     // The entry's version and maker are those of the installed program itself.
@@ -241,8 +244,10 @@ TEST_F(Installer, UninstallKeepsWhatTheUserAddedToTheFolder) {
 
 TEST(PortableZip, UnpacksIntoAFolderThatRunsWithItsHelp) {
     const std::string folder = Environment("ZEMIT_PORTABLE") + "\\Zemit\\";
-    EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"CTIMNE.txt", "help.rtf", "zemit.exe"}));
-    EXPECT_EQ(ReadFileBytes(folder + "zemit.exe"), ReadFileBytes(ExecutableDirectory() + "zemit.exe"));
+    EXPECT_EQ(FolderEntries(folder),
+              (std::set<std::string>{"CTIMNE.txt", "help.rtf", "zemit.exe"}));
+    EXPECT_EQ(ReadFileBytes(folder + "zemit.exe"),
+              ReadFileBytes(ExecutableDirectory() + "zemit.exe"));
     // Notepad of every Windows version shows a UTF-8 text with its byte-order mark.
     EXPECT_EQ(ReadFileBytes(folder + "CTIMNE.txt").rfind("\xEF\xBB\xBF", 0), 0u);
     ExpectProgramWorks(folder + "zemit.exe");
