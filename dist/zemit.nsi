@@ -20,6 +20,7 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+BrandingText "Zemit ${VERSION}"
 
 !define MUI_ICON "${STAGE}\zemit.ico"
 !define MUI_UNICON "${STAGE}\zemit.ico"
