@@ -35,7 +35,7 @@ mkdir -p "$work/portable"
 timeout 60 wineserver -p
 timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
-windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
-export ZEMIT_SETUP="$(windows_path "$setup")"
-export ZEMIT_PORTABLE="$(windows_path "$work/portable")"
+ZEMIT_SETUP="$(timeout 60 winepath -w "$setup")"
+ZEMIT_PORTABLE="$(timeout 60 winepath -w "$work/portable")"
+export ZEMIT_SETUP ZEMIT_PORTABLE
 timeout 600 wine "$tests" "${@:---gtest_brief=1}" </dev/null
