@@ -178,7 +178,7 @@ def main():
                             ("OUTFILE", setup)):
             quoted = value.replace("$", "$$").replace('"', '$\\"')
             f.write(f'!define {name} "{quoted}"\n')
-    subprocess.run([args.makensis, "-V2", "-NOCD", f"-DDEFINES={defines}",
+    subprocess.run([args.makensis, "-V2", "-NOCD", "-INPUTCHARSET", "UTF8", f"-DDEFINES={defines}",
                     os.path.abspath(args.nsi)], check=True, cwd=stage)
 
     with open(args.exe, "rb") as f:

@@ -66,8 +66,13 @@ SectionEnd
 ; The uninstall entry goes last, so that its absence means the work is done.
 Section "Uninstall"
   SetShellVarContext all
-  Delete "$SMPROGRAMS\Zemit.lnk"
+  ; A running program keeps its file: stop before anything is removed.
+  ClearErrors
   Delete "$INSTDIR\zemit.exe"
+  IfErrors 0 +3
+    MessageBox MB_OK|MB_ICONSTOP "Program Zemit je spuštěný. Zavřete ho a spusťte odinstalaci znovu." /SD IDOK
+    Abort
+  Delete "$SMPROGRAMS\Zemit.lnk"
   Delete "$INSTDIR\help.rtf"
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"

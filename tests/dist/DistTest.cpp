@@ -242,6 +242,26 @@ TEST_F(Installer, UninstallKeepsWhatTheUserAddedToTheFolder) {
     testsupport::RemoveTree(parent);
 }
 
+TEST_F(Installer, UninstallWhileTheProgramRunsRemovesNothing) {
+    Install();
+    const std::string folder = KnownFolder(CSIDL_PROGRAM_FILES) + "\\Zemit";
+    const std::string shortcut = KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\Zemit.lnk";
+    {
+        e2e::Program p(folder + "\\zemit.exe");
+        ASSERT_NE(p.WaitForMainDialog(), nullptr);
+        // Run in place (_?=), the uninstaller ends in this process's sight.
+        EXPECT_NE(RunToEnd("\"" + folder + "\\uninstall.exe\" /S _?=" + folder), 0u);
+        EXPECT_EQ(FolderEntries(folder + "\\"),
+                  (std::set<std::string>{"help.rtf", "uninstall.exe", "zemit.exe"}));
+        EXPECT_TRUE(FileExists(shortcut));
+        EXPECT_TRUE(UninstallEntryExists());
+        PostMessageA(p.main(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(p.WaitForExit(), 0u);
+    }
+    Uninstall();
+    EXPECT_FALSE(FileExists(folder));
+}
+
 TEST(PortableZip, UnpacksIntoAFolderThatRunsWithItsHelp) {
     const std::string folder = Environment("ZEMIT_PORTABLE") + "\\Zemit\\";
     EXPECT_EQ(FolderEntries(folder),
