@@ -8,6 +8,7 @@
 #include "app/WinException.h"
 #include "chemistry/ElementTables.h"
 #include "dialogs/AboutDialog.h"
+#include "resources/Version.h"
 #include "resources/resource.h"
 
 #include "Boxes.h"
@@ -40,7 +41,7 @@ TEST(ModuleInfo, ProgramDirectoryIsTheExecutablesDirectory) {
 }
 
 TEST(ModuleInfo, VersionTextReadsTheFixedFileVersion) {
-    EXPECT_EQ(VersionText(ProgramDirectory() + "zemit.exe"), "1.0.0.2");
+    EXPECT_EQ(VersionText(ProgramDirectory() + "zemit.exe"), ZEMIT_VERSION_DOTTED);
     // This executable's file version differs from its product version.
     EXPECT_EQ(VersionText(OwnPath()), "1.2.3.4");
 }
@@ -73,7 +74,7 @@ TEST(ModuleInfo, VersionTextRefusesPathsThatDoNotFit) {
     const std::string longest = CopyWithPathLength(temp, 259);
     ASSERT_EQ(longest.size(), 259u);
     ASSERT_NE(GetFileAttributesA(longest.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(VersionText(longest), "1.0.0.2");
+    EXPECT_EQ(VersionText(longest), ZEMIT_VERSION_DOTTED);
     const std::string tooLong = CopyWithPathLength(temp, 260);
     EXPECT_ANY_THROW(VersionText(tooLong)); // would not fit the buffer with its terminator
     EXPECT_ANY_THROW(VersionText(std::string(5000, 'a')));
@@ -163,8 +164,8 @@ bool InListOrder(const std::vector<std::string>& items) {
 TEST_F(MainDialogTest, SetUpFillsTheListsAndCaption) {
     char caption[256] = {};
     GetWindowTextA(dialog_, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Zemit 1.0.0.2 betatesting version");
-    EXPECT_EQ(CaptionText, "Zemit 1.0.0.2");
+    EXPECT_STREQ(caption, "Zemit " ZEMIT_VERSION_DOTTED " betatesting version");
+    EXPECT_EQ(CaptionText, "Zemit " ZEMIT_VERSION_DOTTED);
 
     const auto symbols = Items(IDC_SYMBOL);
     EXPECT_EQ(symbols.size(), 57u);

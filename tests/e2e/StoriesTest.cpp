@@ -2,6 +2,7 @@
 #include "Driver.h"
 
 #include "resources/SiteAddress.h"
+#include "resources/Version.h"
 #include "resources/resource.h"
 
 #include "Files.h"
@@ -173,7 +174,8 @@ TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
     HWND about = p.WaitForDialog("About Dialog");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(IsWindowEnabled(p.main())); // modal
-    EXPECT_EQ(testsupport::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
+    EXPECT_EQ(testsupport::WindowText(GetDlgItem(about, IDC_VERSION_LINE)),
+              "Zemit " ZEMIT_VERSION_DOTTED);
     HWND link = GetDlgItem(about, IDC_HOME_LINK);
     EXPECT_EQ(testsupport::WindowText(link), ZEMIT_HOME_PAGE_URL);
     testsupport::SaveScreenshot(about, testsupport::ScreenshotPath("about"));
@@ -198,7 +200,8 @@ TEST_F(Story, AboutShowsTheVersionAndTheLinkOpensTheHomePage) {
     p.Command(IDM_ABOUT);
     about = p.WaitForDialog("About Dialog");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(testsupport::WindowText(GetDlgItem(about, IDC_VERSION_LINE)), "Zemit 1.0.0.2");
+    EXPECT_EQ(testsupport::WindowText(GetDlgItem(about, IDC_VERSION_LINE)),
+              "Zemit " ZEMIT_VERSION_DOTTED);
     p.Key(GetDlgItem(about, IDOK), VK_ESCAPE);
     EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(about); }));
     CloseAndExpectCleanEnd();
@@ -284,7 +287,8 @@ TEST_F(Story, StartedFromADrivesRootFolder) {
         Start("C:\\zemit.exe");
         Program& p = *program_;
         // The version is read from C:\zemit.exe, the help from C:\help.rtf.
-        EXPECT_EQ(testsupport::WindowText(p.main()), "Zemit 1.0.0.2 betatesting version");
+        EXPECT_EQ(testsupport::WindowText(p.main()),
+                  "Zemit " ZEMIT_VERSION_DOTTED " betatesting version");
         p.Command(IDM_HELP);
         HWND help = p.WaitForDialog("Dialog Help");
         ASSERT_NE(help, nullptr);

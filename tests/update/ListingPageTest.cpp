@@ -2,6 +2,8 @@
 #include "update/PageBody.h"
 #include "update/UpdateDecision.h"
 
+#include "ListingSamples.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,9 +14,6 @@ using namespace update;
 using namespace std::string_literals;
 
 namespace {
-
-// 30 bytes that follow a key to make a full entry.
-const std::string kTail30 = "-1.0.0.2.zip 2024-05-01 ok ...";
 
 TEST(FindTextEnd, FindsTheEndOfTheFirstOccurrenceAtOrAfterStart) {
     struct Case {
@@ -82,18 +81,18 @@ TEST(CollectEntries, ListsThirtyFiveBytesFromEachKeyOccurrence) {
     };
     const std::string pad(40, '.');
     const Case cases[] = {
-        {"two entries in page order", "File: zemit" + kTail30 + " zemit" + kTail30 + "x", "zemit",
-         "zemit" + kTail30 + "\nzemit" + kTail30 + "\n"},
-        {"short last entry", "File: zemit" + kTail30 + " zemit-2", "zemit",
-         "zemit" + kTail30 + "\nzemit-2\n"},
+        {"two entries in page order", "File: zemit" + kEntryTail + " zemit" + kEntryTail + "x",
+         "zemit", "zemit" + kEntryTail + "\nzemit" + kEntryTail + "\n"},
+        {"short last entry", "File: zemit" + kEntryTail + " zemit-2", "zemit",
+         "zemit" + kEntryTail + "\nzemit-2\n"},
         {"key at the very end", pad + "zemit", "zemit", "zemit\n"},
-        {"adjacent occurrence skipped", "File: zemitzemit" + kTail30, "zemit",
-         "zemitzemit" + kTail30.substr(0, 25) + "\n"},
-        {"one byte between occurrences", "zemit.zemit" + kTail30, "zemit",
-         "zemit.zemit" + kTail30.substr(0, 24) + "\nzemit" + kTail30 + "\n"},
-        {"section of exactly 35 bytes", "zemit" + kTail30, "zemit", "zemit" + kTail30 + "\n"},
-        {"section of 34 bytes", "zemit" + kTail30.substr(1), "zemit", ""},
-        {"key in capitals", "File: ZEMIT" + kTail30, "zemit", ""},
+        {"adjacent occurrence skipped", "File: zemitzemit" + kEntryTail, "zemit",
+         "zemitzemit" + kEntryTail.substr(0, 25) + "\n"},
+        {"one byte between occurrences", "zemit.zemit" + kEntryTail, "zemit",
+         "zemit.zemit" + kEntryTail.substr(0, 24) + "\nzemit" + kEntryTail + "\n"},
+        {"section of exactly 35 bytes", "zemit" + kEntryTail, "zemit", "zemit" + kEntryTail + "\n"},
+        {"section of 34 bytes", "zemit" + kEntryTail.substr(1), "zemit", ""},
+        {"key in capitals", "File: ZEMIT" + kEntryTail, "zemit", ""},
         {"key missing", pad, "zemit", ""},
         {"empty key", pad, "", ""},
         // Entries start at the key whatever its length.
@@ -112,23 +111,24 @@ TEST(PageToEntries, DropsMarkedBytesBeforeSearchingAndCounting) {
     };
     const std::string end = "</body></html>\n";
     const Case cases[] = {
-        {"listing page", "<html><body>File: zemit" + kTail30 + "<br>" + end,
-         "zemit" + kTail30 + "\n"},
+        {"listing page", "<html><body>File: zemit" + kEntryTail + "<br>" + end,
+         "zemit" + kEntryTail + "\n"},
         {"0xCC anywhere",
-         "\xCC<body>Fi\xCCle: zem\xCCit" + kTail30.substr(0, 10) + "\xCC" + kTail30.substr(10) +
-             "\xCC" + end,
-         "zemit" + kTail30 + "\n"},
-        {"0x0C in the section", "File: zem\x0Cit\x0C" + kTail30 + "\x0C" + end,
-         "zemit" + kTail30 + "\n"},
+         "\xCC<body>Fi\xCCle: zem\xCCit" + kEntryTail.substr(0, 10) + "\xCC" +
+             kEntryTail.substr(10) + "\xCC" + end,
+         "zemit" + kEntryTail + "\n"},
+        {"0x0C in the section", "File: zem\x0Cit\x0C" + kEntryTail + "\x0C" + end,
+         "zemit" + kEntryTail + "\n"},
         {"0x0C does not count towards 35 bytes",
-         "zemit" + kTail30.substr(0, 24) + "\x0C\x0C\x0C\x0C\x0C" + end, ""},
-        {"0x0C does not form a marker", "File:\x0C zemit" + kTail30 + end, ""},
+         "zemit" + kEntryTail.substr(0, 24) + "\x0C\x0C\x0C\x0C\x0C" + end, ""},
+        {"0x0C does not form a marker", "File:\x0C zemit" + kEntryTail + end, ""},
         {"missing </body>: section ends 6 bytes short",
-         "File: zemit" + kTail30 + " zemit-3.zipabcdef", "zemit" + kTail30 + "\nzemit-3.zip\n"},
+         "File: zemit" + kEntryTail + " zemit-3.zipabcdef",
+         "zemit" + kEntryTail + "\nzemit-3.zip\n"},
         {"section under 35 bytes", "File: zemit-1.zip" + end, ""},
-        {"marker in small letters", "file: zemit" + kTail30 + end, ""},
-        {"no marker", "zemit" + kTail30 + end, ""},
-        {"key after </body>", "File: " + std::string(40, '.') + end + "zemit" + kTail30, ""},
+        {"marker in small letters", "file: zemit" + kEntryTail + end, ""},
+        {"no marker", "zemit" + kEntryTail + end, ""},
+        {"key after </body>", "File: " + std::string(40, '.') + end + "zemit" + kEntryTail, ""},
         {"empty page", "", ""},
     };
     for (const Case& c : cases) {
@@ -143,14 +143,14 @@ TEST(ChooseUpdateBox, EntriesOrTheNoDataQuestion) {
     };
     const std::string noData = "No data available, open home site?";
     const Case cases[] = {
-        {"entries", "File: zemit" + kTail30 + "</body>......", "zemit" + kTail30 + "\n",
+        {"entries", "File: zemit" + kEntryTail + "</body>......", "zemit" + kEntryTail + "\n",
          "This file available, open home site?"},
         {"empty page (or failed fetch)", "", noData, "Notice:"},
         {"no start marker", "<html>Not Found</html>", noData, "Notice:"},
         {"empty section", "<body>File: ", noData, "Notice:"},
         {"no entry", "File: nothing for this product</body>......", noData, "Notice:"},
-        {"zero bytes shown as ?", "File: zemit\0-1.0"s + kTail30.substr(5) + "</body>......",
-         "zemit?-1.0" + kTail30.substr(5) + "\n", "This file available, open home site?"},
+        {"zero bytes shown as ?", "File: zemit\0-1.0"s + kEntryTail.substr(5) + "</body>......",
+         "zemit?-1.0" + kEntryTail.substr(5) + "\n", "This file available, open home site?"},
     };
     for (const Case& c : cases) {
         const UpdateBox box = ChooseUpdateBox(c.page, "zemit");

@@ -5,6 +5,8 @@
 #include "PageServer.h"
 #include "UrlLog.h"
 
+#include "ListingSamples.h"
+
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
@@ -23,8 +25,6 @@ const auto* const environment = ::testing::AddGlobalTestEnvironment(new Environm
 const std::string kEntries = "This file available, open home site?";
 const std::string kNoData = "No data available, open home site?";
 const std::string kNotice = "Notice:";
-// 30 bytes that follow the key in a full entry.
-const std::string kTail = "-1.0.0.3.zip  (2024-05-01) 1MB";
 
 std::string Listing(const std::string& section) {
     return "<html><head><title>Download</title></head><body>\r\n" + section +
@@ -46,22 +46,23 @@ TEST(UpdateChecker, ShowsTheEntriesOrTheNoDataQuestion) {
         std::string page, text, caption;
     };
     const Case cases[] = {
-        {"two entries", Listing("File: zemit" + kTail + "<br>File: zemit" + kTail + "<br>"),
-         "zemit" + kTail + "\nzemit" + kTail + "\n", kEntries},
-        {"short last entry", Listing("File: zemit" + kTail + "<br>File: zemit-2.zip"),
-         "zemit" + kTail + "\nzemit-2.zip\r\n\n", kEntries},
+        {"two entries",
+         Listing("File: zemit" + kEntryTail + "<br>File: zemit" + kEntryTail + "<br>"),
+         "zemit" + kEntryTail + "\nzemit" + kEntryTail + "\n", kEntries},
+        {"short last entry", Listing("File: zemit" + kEntryTail + "<br>File: zemit-2.zip"),
+         "zemit" + kEntryTail + "\nzemit-2.zip\r\n\n", kEntries},
         {"section under 35 bytes", Listing("File: zemit-1.zip"), kNoData, kNotice},
-        {"start marker in small letters", Listing("file: zemit" + kTail), kNoData, kNotice},
-        {"start marker without its space", Listing("File:zemit" + kTail), kNoData, kNotice},
-        {"key in capitals", Listing("File: ZEMIT" + kTail), kNoData, kNotice},
+        {"start marker in small letters", Listing("file: zemit" + kEntryTail), kNoData, kNotice},
+        {"start marker without its space", Listing("File:zemit" + kEntryTail), kNoData, kNotice},
+        {"key in capitals", Listing("File: ZEMIT" + kEntryTail), kNoData, kNotice},
         {"0xCC and 0x0C dropped",
-         "\xCC" + Listing("File\xCC: zem\x0Cit" + kTail.substr(0, 9) + "\xCC\x0C" +
-                          kTail.substr(9) + "<br>"),
-         "zemit" + kTail + "\n", kEntries},
-        {"missing </body>", "<body>File: zemit" + kTail + " zemit.exe123456",
-         "zemit" + kTail + "\nzemit.exe\n", kEntries},
-        {"zero byte in an entry", Listing("File: zemit\0"s + kTail.substr(1)),
-         "zemit?" + kTail.substr(1) + "\n", kEntries},
+         "\xCC" + Listing("File\xCC: zem\x0Cit" + kEntryTail.substr(0, 9) + "\xCC\x0C" +
+                          kEntryTail.substr(9) + "<br>"),
+         "zemit" + kEntryTail + "\n", kEntries},
+        {"missing </body>", "<body>File: zemit" + kEntryTail + " zemit.exe123456",
+         "zemit" + kEntryTail + "\nzemit.exe\n", kEntries},
+        {"zero byte in an entry", Listing("File: zemit\0"s + kEntryTail.substr(1)),
+         "zemit?" + kEntryTail.substr(1) + "\n", kEntries},
         {"no start marker", "<html><body>Service unavailable</body></html>", kNoData, kNotice},
         {"empty body", "", kNoData, kNotice},
     };
@@ -79,11 +80,11 @@ TEST(UpdateChecker, ShowsTheEntriesOrTheNoDataQuestion) {
 TEST(UpdateChecker, ListsEntriesOfAnErrorPageToo) {
     const HostWindow owner;
     const MessageBoxWatcher watcher({IDCANCEL});
-    const std::string url = BodyUrl(Listing("File: zemit" + kTail), 404);
+    const std::string url = BodyUrl(Listing("File: zemit" + kEntryTail), 404);
     const std::string home = BaseUrl() + "/";
     update::UpdateChecker(owner.get(), "zemit", url.c_str(), home.c_str());
     ASSERT_EQ(watcher.boxes().size(), 1u);
-    ExpectUpdateBox(watcher.boxes()[0], "zemit" + kTail + "\n", kEntries, "404");
+    ExpectUpdateBox(watcher.boxes()[0], "zemit" + kEntryTail + "\n", kEntries, "404");
 }
 
 TEST(UpdateChecker, FailedFetchShowsItsErrorThenTheNoDataQuestion) {
@@ -110,8 +111,8 @@ TEST(UpdateChecker, OkOpensTheHomePageAndCancelDoesNot) {
         int answer;
     };
     const Case cases[] = {
-        {"entries, OK", Listing("File: zemit" + kTail), IDOK},
-        {"entries, Cancel", Listing("File: zemit" + kTail), IDCANCEL},
+        {"entries, OK", Listing("File: zemit" + kEntryTail), IDOK},
+        {"entries, Cancel", Listing("File: zemit" + kEntryTail), IDCANCEL},
         {"no data, OK", "", IDOK},
         {"no data, Cancel", "", IDCANCEL},
     };
