@@ -2,7 +2,7 @@
 #   make run    builds zemit.exe and starts it under Wine
 #   make test   builds everything and runs every test
 #   make fuzz   long fuzzing run (10 million executions per target)
-#   make bench  native benchmarks; make bench-windows: start-up and HTTP fetch under Wine
+#   make bench  native benchmarks; make bench-windows: start-up, HTTP fetch and download under Wine
 #   make dist   the Windows installer and the portable zip in build/dist/
 .PHONY: all setup test test-native \
         test-windows test-fuzz fuzz bench bench-windows run dist format clean
