@@ -11,7 +11,7 @@
 #include "resources/Version.h"
 #include "resources/resource.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "Files.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +25,8 @@ using namespace app;
 using namespace testsupport;
 
 namespace {
+
+const char* const kMissingInput = "Vybrali jste hdonoty z comboboxů ?";
 
 std::string OwnPath() {
     char path[MAX_PATH] = {};
@@ -241,14 +243,7 @@ TEST_F(MainDialogTest, MissingInputShowsOneMessageAndKeepsTheResult) {
         SetText(IDC_OXYGEN, row.oxygen);
         MessageBoxWatcher watcher;
         Press(IDC_NAME_OK);
-        ASSERT_EQ(watcher.boxes().size(), 1u);
-        const Box& box = watcher.boxes()[0];
-        EXPECT_EQ(box.text, "Vybrali jste hdonoty z comboboxů ?");
-        EXPECT_EQ(box.caption, "MESSAGE");
-        EXPECT_EQ(box.owner, nullptr);
-        EXPECT_TRUE(box.hasOk);
-        EXPECT_FALSE(box.hasCancel);
-        EXPECT_EQ(box.icon, nullptr);
+        ExpectOneBox(watcher.boxes(), kMissingInput, "MESSAGE", nullptr, nullptr);
         EXPECT_EQ(Text(IDC_NAME_RESULT), "předtím");
     }
     for (Row row : {Row{"", "itý"}, Row{"želez", ""}, Row{"", ""}}) {
@@ -256,8 +251,7 @@ TEST_F(MainDialogTest, MissingInputShowsOneMessageAndKeepsTheResult) {
         SetText(IDC_SUFFIX, row.oxygen);
         MessageBoxWatcher watcher;
         Press(IDC_COMPOSE_OK);
-        ASSERT_EQ(watcher.boxes().size(), 1u);
-        EXPECT_EQ(watcher.boxes()[0].caption, "MESSAGE");
+        ExpectOneBox(watcher.boxes(), kMissingInput, "MESSAGE", nullptr, nullptr);
         EXPECT_EQ(Text(IDC_FORMULA_RESULT), "předtím");
     }
 }
@@ -287,7 +281,7 @@ TEST_F(MainDialogTest, CommandsNameAndComposeFromTheListTexts) {
     SetText(IDC_STEM, "siřič");
     Press(IDC_COMPOSE_OK);
     EXPECT_EQ(Text(IDC_FORMULA_RESULT), "Neznámý název prvku");
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
 }
 
 // The About dialog sets its link's cursor on the static class, so from then on
@@ -320,7 +314,7 @@ TEST_F(MainDialogTest, OtherIdentifiersDoNothing) {
     SendMessageA(dialog_, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_TRUE(IsWindow(dialog_));
     EXPECT_EQ(Text(IDC_NAME_RESULT), "beze změny");
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
 }
 
 TEST_F(MainDialogTest, CancelAndExitDestroyTheDialogAndPostQuit) {

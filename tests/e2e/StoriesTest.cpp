@@ -5,6 +5,7 @@
 #include "resources/Version.h"
 #include "resources/resource.h"
 
+#include "BoxChecks.h"
 #include "Files.h"
 #include "Screenshot.h"
 #include "UrlLog.h"
@@ -14,8 +15,11 @@
 
 using e2e::Box;
 using e2e::Program;
+using testsupport::ExpectBox;
 
 namespace {
+
+const char* const kMissingInput = "Vybrali jste hdonoty z comboboxů ?";
 
 // Starts the program and waits for its main dialog.
 class Story : public testing::Test {
@@ -112,12 +116,7 @@ TEST_F(Story, MissingInputShowsTheMessageAndKeepsTheResult) {
     p.Command(IDC_NAME_OK);
     Box box = p.WaitForBox();
     ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, "Vybrali jste hdonoty z comboboxů ?");
-    EXPECT_EQ(box.caption, "MESSAGE");
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_TRUE(box.hasOk);
-    EXPECT_FALSE(box.hasCancel);
-    EXPECT_FALSE(box.hasIcon());
+    ExpectBox(box, kMissingInput, "MESSAGE", nullptr, nullptr);
     EXPECT_EQ(p.OpenBoxes().size(), 1u);
     p.Answer(box);
     EXPECT_EQ(p.Text(IDC_NAME_RESULT), "předchozí");
@@ -126,7 +125,7 @@ TEST_F(Story, MissingInputShowsTheMessageAndKeepsTheResult) {
     p.Type(IDC_FORMULA_RESULT, "předchozí");
     p.Command(IDC_COMPOSE_OK);
     box = p.WaitForBox();
-    EXPECT_EQ(box.text, "Vybrali jste hdonoty z comboboxů ?");
+    ExpectBox(box, kMissingInput, "MESSAGE", nullptr, nullptr);
     p.Answer(box);
     EXPECT_EQ(p.Text(IDC_FORMULA_RESULT), "předchozí");
     CloseAndExpectCleanEnd();
@@ -141,7 +140,7 @@ TEST_F(Story, EnterRightAfterStartPressesTheUpperOkAndEscDoesNothing) {
     EXPECT_EQ(gui.hwndFocus, p.Item(IDC_NAME_OK));
     p.Key(gui.hwndFocus, VK_RETURN);
     const Box box = p.WaitForBox(); // the lists are still empty
-    EXPECT_EQ(box.caption, "MESSAGE");
+    ExpectBox(box, kMissingInput, "MESSAGE", nullptr, nullptr);
     p.Answer(box);
 
     // Tab visits Cancel, then the result field; Enter there and Esc do nothing.
@@ -259,11 +258,8 @@ TEST_F(Story, CheckNewVersionAsksTheSiteItWasBuiltFor) {
         p.Command(IDM_CHECK_VERSION);
         const Box box = p.WaitForBox();
         ASSERT_NE(box.window, nullptr);
-        EXPECT_EQ(box.text, entry);
-        EXPECT_EQ(box.caption, "This file available, open home site?");
-        EXPECT_EQ(box.owner, nullptr);
-        EXPECT_TRUE(box.hasOk && box.hasCancel);
-        EXPECT_FALSE(box.hasIcon());
+        ExpectBox(box, entry, "This file available, open home site?", nullptr, nullptr, "",
+                  testsupport::Buttons::OkCancel);
         EXPECT_TRUE(IsWindowEnabled(p.main())) << "the box has no owner";
         p.Answer(box, answer);
     }
@@ -311,13 +307,10 @@ TEST_F(Story, HelpWithoutHelpFileReportsTheFile) {
     p.Command(IDM_HELP);
     const Box box = p.WaitForBox();
     ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, "FILE ERROR");
-    EXPECT_EQ(box.caption, "Error");
-    EXPECT_FALSE(box.hasCancel);
     p.Answer(box);
     HWND help = p.WaitForDialog("Dialog Help");
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(box.owner, help) << "owned by the Help dialog's text control";
+    ExpectBox(box, "FILE ERROR", "Error", help, nullptr, "owned by the Help dialog's text control");
     EXPECT_EQ(testsupport::WindowText(GetDlgItem(help, IDC_HELP_TEXT)), "RichEdit2");
     PostMessageA(help, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(testsupport::WaitUntil([&] { return !IsWindow(help); }));
@@ -385,10 +378,7 @@ TEST_F(Story, ACopyUnderAnotherNameReportsTheMissingVersion) {
     Program& p = *program_;
     const Box box = p.WaitForBox();
     ASSERT_NE(box.window, nullptr);
-    EXPECT_EQ(box.text, "Unknown");
-    EXPECT_EQ(box.caption, "Exception");
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_TRUE(box.hasIcon());
+    ExpectBox(box, "Unknown", "Exception", nullptr, IDI_EXCLAMATION);
     p.Answer(box);
     ASSERT_NE(p.WaitForMainDialog(), nullptr);
     EXPECT_EQ(testsupport::WindowText(p.main()), "Dialog");

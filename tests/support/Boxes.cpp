@@ -3,6 +3,7 @@
 #include "Wait.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace testsupport {
 namespace {
@@ -55,6 +56,30 @@ HICON SystemIcon(LPCSTR id) {
     return LoadIconA(nullptr, id);
 }
 
+std::string DefaultCaption() {
+    static const std::string caption = [] {
+        std::atomic<DWORD> shower{0};
+        std::thread thread([&shower] {
+            shower = GetCurrentThreadId();
+            MessageBoxA(nullptr, "", nullptr, MB_OK);
+        });
+        std::string seen;
+        WaitUntil([&] {
+            for (HWND window : TopLevelWindows(GetCurrentProcessId())) {
+                if (GetWindowThreadProcessId(window, nullptr) == shower && IsMessageBox(window)) {
+                    seen = WindowText(window);
+                    PostMessageA(window, WM_COMMAND, IDOK, 0);
+                    return true;
+                }
+            }
+            return false;
+        });
+        thread.join();
+        return seen;
+    }();
+    return caption;
+}
+
 bool IsMessageBox(HWND window) {
     return ClassName(window) == "#32770" && GetDlgItem(window, 0xFFFF) != nullptr;
 }
@@ -65,6 +90,7 @@ Box ReadBox(HWND window) {
     box.text = WindowText(GetDlgItem(window, 0xFFFF));
     box.caption = WindowText(window);
     box.owner = GetWindow(window, GW_OWNER);
+    GetWindowThreadProcessId(window, &box.process);
     box.hasOk = GetDlgItem(window, IDOK) != nullptr;
     box.hasCancel = GetDlgItem(window, IDCANCEL) != nullptr;
     EnumChildWindows(window, FindIcon, reinterpret_cast<LPARAM>(&box.icon));
@@ -184,6 +210,49 @@ bool DialogAnswerer::seen() {
         thread_.join();
     }
     return seen_;
+}
+
+namespace {
+
+void Record(HWND dialog, DialogSeen* seen) {
+    if (seen == nullptr) {
+        return;
+    }
+    seen->owner = GetWindow(dialog, GW_OWNER);
+    seen->colour = WindowText(GetDlgItem(dialog, 706)) + "," + WindowText(GetDlgItem(dialog, 707)) +
+                   "," + WindowText(GetDlgItem(dialog, 708));
+}
+
+void SetField(HWND dialog, int id, const std::string& text) {
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+} // namespace
+
+std::function<void(HWND)> AnswerFileDialog(const std::string& path, DialogSeen* seen) {
+    return [path, seen](HWND dialog) {
+        Record(dialog, seen);
+        if (!path.empty()) {
+            SetField(dialog, 0x47C, path); // the file-name combo box
+        }
+        PostMessageA(dialog, WM_COMMAND, path.empty() ? IDCANCEL : IDOK, 0);
+    };
+}
+
+std::function<void(HWND)> AnswerColourDialog(std::optional<COLORREF> pick, DialogSeen* seen,
+                                             bool addCustom) {
+    return [pick, seen, addCustom](HWND dialog) {
+        Record(dialog, seen);
+        if (pick) {
+            SetField(dialog, 706, std::to_string(GetRValue(*pick)));
+            SetField(dialog, 707, std::to_string(GetGValue(*pick)));
+            SetField(dialog, 708, std::to_string(GetBValue(*pick)));
+            if (addCustom) {
+                SendMessageA(dialog, WM_COMMAND, 712, 0); // "Add to custom colours"
+            }
+        }
+        PostMessageA(dialog, WM_COMMAND, pick ? IDOK : IDCANCEL, 0);
+    };
 }
 
 } // namespace testsupport

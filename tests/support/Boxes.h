@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,12 +26,16 @@ struct Box {
     bool hasOk = false;
     bool hasCancel = false;
     HICON icon = nullptr; // the icon shown, or null for none
+    DWORD process = 0;    // the process that shows it
     bool hasIcon() const { return icon != nullptr; }
 };
 
 // The icon a box of style MB_ICONERROR (IDI_HAND), MB_ICONINFORMATION
 // (IDI_ASTERISK), ... shows.
 HICON SystemIcon(LPCSTR id);
+// The caption the system gives a box shown without one (read once from such a
+// box of a second thread).
+std::string DefaultCaption();
 
 // Whether `window` is a message box: a "#32770" dialog with the text control 0xFFFF.
 bool IsMessageBox(HWND window);
@@ -83,5 +88,20 @@ class DialogAnswerer {
     std::thread thread_;
     bool seen_ = false;
 };
+
+// What a common dialog showed when it was answered.
+struct DialogSeen {
+    HWND owner = nullptr;
+    std::string colour; // a colour dialog's red, green and blue fields: "r,g,b"
+};
+
+// Answers for a DialogAnswerer; each records what the dialog showed in `seen`.
+// An open or save dialog gets `path` in its file-name field and OK, or Cancel
+// when `path` is empty.
+std::function<void(HWND)> AnswerFileDialog(const std::string& path, DialogSeen* seen = nullptr);
+// A colour dialog gets `pick` in its red, green and blue fields, optionally
+// added to the custom colours, and OK; or Cancel when there is no pick.
+std::function<void(HWND)> AnswerColourDialog(std::optional<COLORREF> pick,
+                                             DialogSeen* seen = nullptr, bool addCustom = false);
 
 } // namespace testsupport

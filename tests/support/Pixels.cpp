@@ -3,6 +3,21 @@
 #include <cstdlib>
 
 namespace testsupport {
+namespace {
+
+// A top-down 32-bit DIB section and the address of its pixels.
+HBITMAP CreateSection(HDC dc, int width, int height, void** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+} // namespace
 
 Pixels::Pixels(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -24,15 +39,8 @@ void Pixels::Read(HDC source, int x, int y) {
     if (bits_.empty()) {
         return;
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP section = CreateSection(source, width_, height_, &bits);
     HDC memory = CreateCompatibleDC(source);
     HGDIOBJ previous = SelectObject(memory, section);
     BitBlt(memory, 0, 0, width_, height_, source, x, y, SRCCOPY);
@@ -94,6 +102,27 @@ RECT RectInParent(HWND child) {
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+Surface::Surface(int width, int height, COLORREF background)
+    : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+    void* bits = nullptr;
+    bitmap_ = CreateSection(dc_, width, height, &bits);
+    previous_ = SelectObject(dc_, bitmap_);
+    Fill(background);
+}
+
+Surface::~Surface() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+void Surface::Fill(COLORREF colour) const {
+    const RECT all = rect();
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
 }
 
 } // namespace testsupport

@@ -37,6 +37,28 @@ class Pixels {
     std::vector<std::uint32_t> bits_; // top-down rows of 0x00RRGGBB
 };
 
+// A memory device context holding `width` by `height` 32-bit pixels, to draw
+// into away from any window; filled with `background` at first.
+class Surface {
+  public:
+    Surface(int width, int height, COLORREF background = RGB(255, 255, 255));
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    HDC dc() const { return dc_; }
+    RECT rect() const { return {0, 0, width_, height_}; }
+    void Fill(COLORREF colour) const;
+    Pixels Read() const { return Pixels(dc_, 0, 0, width_, height_); }
+
+  private:
+    int width_;
+    int height_;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
 // Whether each channel of `a` is within `tolerance` of that of `b`.
 bool Near(COLORREF a, COLORREF b, int tolerance);
 std::string ColourText(COLORREF colour); // "(r, g, b)" for messages

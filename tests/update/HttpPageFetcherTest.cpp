@@ -1,6 +1,6 @@
 #include "update/HttpPageFetcher.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "HostWindow.h"
 #include "PageServer.h"
 
@@ -42,7 +42,7 @@ TEST(HttpPageFetcher, ReturnsTheBodyByteForByteWithoutABox) {
         const std::string got = update::HttpPageFetcher(owner.get(), c.url.c_str());
         EXPECT_EQ(got.size(), c.body.size()) << c.what;
         EXPECT_TRUE(got == c.body) << c.what;
-        EXPECT_TRUE(watcher.boxes().empty()) << c.what << ": " << watcher.boxes()[0].text;
+        ExpectNoBox(watcher.boxes(), c.what);
     }
 }
 
@@ -62,14 +62,8 @@ TEST(HttpPageFetcher, UnopenableUrlShowsOneErrorBoxOwnedByTheCaller) {
         const std::string what = url == nullptr ? "null URL" : url;
         const MessageBoxWatcher watcher;
         EXPECT_EQ(update::HttpPageFetcher(owner.get(), url), "") << what;
-        ASSERT_EQ(watcher.boxes().size(), 1u) << what;
-        const Box& box = watcher.boxes()[0];
-        EXPECT_EQ(box.text, "Chyba InternetOpenUrl") << what;
-        EXPECT_EQ(box.caption, "Chyba") << what;
-        EXPECT_EQ(box.owner, owner.get()) << what;
-        EXPECT_TRUE(box.hasOk) << what;
-        EXPECT_FALSE(box.hasCancel) << what;
-        EXPECT_EQ(box.icon, SystemIcon(IDI_HAND)) << what;
+        ExpectOneBox(watcher.boxes(), "Chyba InternetOpenUrl", "Chyba", owner.get(), IDI_HAND,
+                     what);
     }
 }
 

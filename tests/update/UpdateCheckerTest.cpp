@@ -1,6 +1,6 @@
 #include "update/UpdateChecker.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "HostWindow.h"
 #include "PageServer.h"
 #include "UrlLog.h"
@@ -22,28 +22,21 @@ namespace {
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new Environment);
 
-const std::string kEntries = "This file available, open home site?";
+const char* const kEntries = "This file available, open home site?";
 const std::string kNoData = "No data available, open home site?";
-const std::string kNotice = "Notice:";
+const char* const kNotice = "Notice:";
 
 std::string Listing(const std::string& section) {
     return "<html><head><title>Download</title></head><body>\r\n" + section +
            "\r\n</body>\r\n</html>\r\n";
 }
 
-void ExpectUpdateBox(const Box& box, const std::string& text, const std::string& caption,
-                     const std::string& what) {
-    EXPECT_EQ(box.text, text) << what;
-    EXPECT_EQ(box.caption, caption) << what;
-    EXPECT_EQ(box.owner, nullptr) << what;
-    EXPECT_TRUE(box.hasOk && box.hasCancel) << what;
-    EXPECT_EQ(box.icon, nullptr) << what;
-}
-
 TEST(UpdateChecker, ShowsTheEntriesOrTheNoDataQuestion) {
     struct Case {
         const char* what;
-        std::string page, text, caption;
+        std::string page, text;
+        const char* caption;
+        int status = 200;
     };
     const Case cases[] = {
         {"two entries",
@@ -65,26 +58,19 @@ TEST(UpdateChecker, ShowsTheEntriesOrTheNoDataQuestion) {
          "zemit?" + kEntryTail.substr(1) + "\n", kEntries},
         {"no start marker", "<html><body>Service unavailable</body></html>", kNoData, kNotice},
         {"empty body", "", kNoData, kNotice},
+        {"entries of an error page", Listing("File: zemit" + kEntryTail),
+         "zemit" + kEntryTail + "\n", kEntries, 404},
     };
     const HostWindow owner;
     const std::string home = BaseUrl() + "/";
     for (const Case& c : cases) {
         const MessageBoxWatcher watcher({IDCANCEL});
-        const std::string url = BodyUrl(c.page);
+        const std::string url = BodyUrl(c.page, c.status);
         update::UpdateChecker(owner.get(), "zemit", url.c_str(), home.c_str());
-        ASSERT_EQ(watcher.boxes().size(), 1u) << c.what;
-        ExpectUpdateBox(watcher.boxes()[0], c.text, c.caption, c.what);
+        // The closing question: no owner, no icon, OK and Cancel.
+        ExpectOneBox(watcher.boxes(), c.text, c.caption, nullptr, nullptr, c.what,
+                     Buttons::OkCancel);
     }
-}
-
-TEST(UpdateChecker, ListsEntriesOfAnErrorPageToo) {
-    const HostWindow owner;
-    const MessageBoxWatcher watcher({IDCANCEL});
-    const std::string url = BodyUrl(Listing("File: zemit" + kEntryTail), 404);
-    const std::string home = BaseUrl() + "/";
-    update::UpdateChecker(owner.get(), "zemit", url.c_str(), home.c_str());
-    ASSERT_EQ(watcher.boxes().size(), 1u);
-    ExpectUpdateBox(watcher.boxes()[0], "zemit" + kEntryTail + "\n", kEntries, "404");
 }
 
 TEST(UpdateChecker, FailedFetchShowsItsErrorThenTheNoDataQuestion) {
@@ -94,13 +80,9 @@ TEST(UpdateChecker, FailedFetchShowsItsErrorThenTheNoDataQuestion) {
     const std::string home = BaseUrl() + "/";
     update::UpdateChecker(owner.get(), "zemit", url.c_str(), home.c_str());
     ASSERT_EQ(watcher.boxes().size(), 2u);
-    const Box& error = watcher.boxes()[0];
-    EXPECT_EQ(error.text, "Chyba InternetOpenUrl");
-    EXPECT_EQ(error.caption, "Chyba");
-    EXPECT_EQ(error.owner, owner.get());
-    EXPECT_TRUE(error.hasOk && !error.hasCancel);
-    EXPECT_EQ(error.icon, SystemIcon(IDI_HAND));
-    ExpectUpdateBox(watcher.boxes()[1], kNoData, kNotice, "after the error");
+    ExpectBox(watcher.boxes()[0], "Chyba InternetOpenUrl", "Chyba", owner.get(), IDI_HAND);
+    ExpectBox(watcher.boxes()[1], kNoData, kNotice, nullptr, nullptr, "after the error",
+              Buttons::OkCancel);
 }
 
 // OK opens the home page, Cancel opens nothing; the same for both boxes.

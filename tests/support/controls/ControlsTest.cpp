@@ -246,21 +246,11 @@ TEST(Clicks, EachControlSendsOneCommandPerRelease) {
 std::string ElapsedMask(HWND button, const char* text) {
     RECT client;
     GetClientRect(button, &client);
-    HDC screen = GetDC(button);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    FillRect(memory, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, kElapsedBlue);
-    DrawTextA(memory, text, -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    const std::string mask = Pixels(memory, 0, 0, client.right, client.bottom)
-                                 .Mask(kElapsedBlue, {0, 0, client.right, client.bottom});
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(button, screen);
-    return mask;
+    const testsupport::Surface surface(client.right, client.bottom);
+    SetBkMode(surface.dc(), TRANSPARENT);
+    SetTextColor(surface.dc(), kElapsedBlue);
+    DrawTextA(surface.dc(), text, -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    return surface.Read().Mask(kElapsedBlue, client);
 }
 
 std::string ShownMask(HWND host, HWND button) {

@@ -3,7 +3,7 @@
 #include "support/crypto/Crypto.h"
 #include "support/crypto/Dat0Layout.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "Files.h"
 
 #include <windows.h>
@@ -50,25 +50,6 @@ uint32_t BlobLength(const std::string& file) {
                            : DecodeBlobLength(reinterpret_cast<const unsigned char*>(file.data()));
 }
 
-void ExpectErrorBox(const std::vector<Box>& boxes, const char* text) {
-    ASSERT_EQ(boxes.size(), 1u) << text;
-    EXPECT_EQ(boxes[0].text, text);
-    EXPECT_EQ(boxes[0].caption, "Error");
-    EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(boxes[0].hasOk);
-    EXPECT_FALSE(boxes[0].hasCancel);
-    EXPECT_FALSE(boxes[0].hasIcon());
-}
-
-void ExpectCompletionBox(const std::vector<Box>& boxes) {
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Decoding was completed ");
-    EXPECT_EQ(boxes[0].caption, " completion");
-    EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(boxes[0].hasOk);
-    EXPECT_FALSE(boxes[0].hasIcon());
-}
-
 std::optional<std::string> Decrypt(const std::string& base, std::vector<Box>* boxes) {
     MessageBoxWatcher watcher;
     std::optional<std::string> text = DecryptFileToText(base.c_str());
@@ -95,7 +76,7 @@ TEST(Crypto, RoundTripsAndFileLayout) {
         {
             MessageBoxWatcher watcher;
             ASSERT_TRUE(EncryptTextToFile(base.c_str(), text.c_str())) << text.size();
-            EXPECT_TRUE(watcher.boxes().empty());
+            ExpectNoBox(watcher.boxes());
         }
         const std::string file = ReadFileBytes(base + ".dat0");
         const uint32_t n = BlobLength(file);
@@ -110,7 +91,7 @@ TEST(Crypto, RoundTripsAndFileLayout) {
         const std::optional<std::string> back = Decrypt(base, &boxes);
         ASSERT_TRUE(back.has_value()) << text.size();
         EXPECT_EQ(*back, text);
-        ExpectCompletionBox(boxes);
+        ExpectOneBox(boxes, "Decoding was completed ", " completion", nullptr, nullptr);
         EXPECT_EQ(ReadFileBytes(base + ".dec"), text);
     }
 }
@@ -201,12 +182,12 @@ TEST(Crypto, FilesThatCannotBeUnwrappedGiveTheImportError) {
         ASSERT_TRUE(WriteFileBytes(base + ".dat0", c.file));
         std::vector<Box> boxes;
         EXPECT_FALSE(Decrypt(base, &boxes).has_value());
-        ExpectErrorBox(boxes, "CryptImportKey Error");
+        ExpectOneBox(boxes, "CryptImportKey Error", "Error", nullptr, nullptr);
         EXPECT_FALSE(FileExists(base + ".dec"));
     }
     std::vector<Box> boxes;
     EXPECT_FALSE(Decrypt(temp / "missing", &boxes).has_value());
-    ExpectErrorBox(boxes, "CryptImportKey Error");
+    ExpectOneBox(boxes, "CryptImportKey Error", "Error", nullptr, nullptr);
 }
 
 TEST(Crypto, UnwritableTargetsAreRefusedAndKeepTheEarlierFile) {
@@ -216,12 +197,7 @@ TEST(Crypto, UnwritableTargetsAreRefusedAndKeepTheEarlierFile) {
     for (const std::string& base : cases) {
         MessageBoxWatcher watcher;
         EXPECT_FALSE(EncryptTextToFile(base.c_str(), "text"));
-        ASSERT_EQ(watcher.boxes().size(), 1u);
-        const Box& box = watcher.boxes()[0];
-        EXPECT_EQ(box.text, "Chyba zpisu do souboru");
-        EXPECT_EQ(box.caption, "Chyba"); // the system's default caption
-        EXPECT_EQ(box.owner, nullptr);
-        EXPECT_EQ(box.icon, SystemIcon(IDI_HAND));
+        ExpectOneBox(watcher.boxes(), "Chyba zpisu do souboru", nullptr, nullptr, IDI_HAND, base);
         EXPECT_FALSE(FileExists(base + ".dat0"));
         EXPECT_FALSE(FileExists(base + ".dat"));
     }
@@ -237,8 +213,7 @@ TEST(Crypto, UnwritableTargetsAreRefusedAndKeepTheEarlierFile) {
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(EncryptTextToFile(base.c_str(), "later"));
     CloseHandle(reader);
-    ASSERT_EQ(watcher.boxes().size(), 1u);
-    EXPECT_EQ(watcher.boxes()[0].text, "Chyba zpisu do souboru");
+    ExpectOneBox(watcher.boxes(), "Chyba zpisu do souboru", nullptr, nullptr, IDI_HAND, "kept");
     EXPECT_EQ(ReadFileBytes(base + ".dat0"), earlier);
     EXPECT_EQ(DecryptFileToText(base.c_str()), std::optional<std::string>("earlier"));
 }

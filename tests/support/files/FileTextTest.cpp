@@ -20,15 +20,11 @@ TEST(ProjectText, EveryLineEndsWithALineBreak) {
         {"a\rb", "a\rb\n"},       // a lone CR is no line break
         {"a\r\r\nb", "a\r\nb\n"}, // only the CR in front of the LF goes
         {std::string("a\0b", 3), std::string("a\0b\n", 4)},
+        {std::string(10000, 'x') + "\nend", std::string(10000, 'x') + "\nend\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ProjectText(c.file), c.text) << testing::PrintToString(c.file);
     }
-}
-
-TEST(ProjectText, LongLinesStayWhole) {
-    const std::string line(10000, 'x');
-    EXPECT_EQ(ProjectText(line + "\nend"), line + "\nend\n");
 }
 
 TEST(FileText, PathsFitTheClassicLimit) {

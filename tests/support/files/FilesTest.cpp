@@ -3,7 +3,7 @@
 // files, the shared file between two processes, and process names.
 #include "support/files/Files.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "Files.h"
 #include "HostWindow.h"
 #include "Wait.h"
@@ -35,20 +35,8 @@ std::string DataFile(const std::string& name) {
     return path;
 }
 
-// Icon handles differ between processes: a box of another process is only
-// checked for having one.
-void ExpectLastErrorBox(const std::vector<Box>& boxes, const char* caption, DWORD error,
-                        bool ownProcess = true) {
-    ASSERT_EQ(boxes.size(), 1u) << caption;
-    EXPECT_EQ(boxes[0].caption, caption);
-    EXPECT_EQ(boxes[0].text, "Last Error:  " + std::to_string(error));
-    EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(boxes[0].hasOk);
-    if (ownProcess) {
-        EXPECT_EQ(boxes[0].icon, SystemIcon(IDI_HAND));
-    } else {
-        EXPECT_TRUE(boxes[0].hasIcon());
-    }
+std::string LastError(DWORD error) {
+    return "Last Error:  " + std::to_string(error);
 }
 
 // A host window with an edit control `kItem`, standing in for a dialog.
@@ -68,7 +56,6 @@ TEST(Files, ReadProjectFile) {
         std::string text;
     } cases[] = {
         {"a\r\nb", "a\nb\n"},
-        {"a\r\nb\r\n", "a\nb\n\n"},
         {"", "\n"},
         {std::string(5000, 'L') + "\nz", std::string(5000, 'L') + "\nz\n"},
     };
@@ -77,13 +64,14 @@ TEST(Files, ReadProjectFile) {
         ASSERT_TRUE(WriteFileBytes(temp / "p.prj", c.bytes));
         EXPECT_EQ(ReadProjectFile((temp / "p.prj").c_str()), c.text);
     }
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
     EXPECT_EQ(ReadProjectFile((temp / "missing.prj").c_str()), "");
     EXPECT_EQ(ReadProjectFile(std::string(260, 'p').c_str()), "");
     ASSERT_EQ(watcher.boxes().size(), 2u);
-    ExpectLastErrorBox({watcher.boxes()[0]}, "Nelze otevřít soubor projektu", ERROR_FILE_NOT_FOUND);
-    ExpectLastErrorBox({watcher.boxes()[1]}, "Nelze otevřít soubor projektu",
-                       ERROR_FILENAME_EXCED_RANGE);
+    ExpectBox(watcher.boxes()[0], LastError(ERROR_FILE_NOT_FOUND), "Nelze otevřít soubor projektu",
+              nullptr, IDI_HAND);
+    ExpectBox(watcher.boxes()[1], LastError(ERROR_FILENAME_EXCED_RANGE),
+              "Nelze otevřít soubor projektu", nullptr, IDI_HAND);
 }
 
 TEST(Files, QueryFileInfoOfPicturesAndFiles) {
@@ -136,7 +124,7 @@ TEST(Files, StampFileTimesCreatesAndStamps) {
     SYSTEMTIME converted = {};
     MessageBoxWatcher watcher;
     StampFileTimes(path.c_str(), &time, &converted, false);
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
     EXPECT_TRUE(FileExists(path));
     EXPECT_EQ(ReadFileBytes(path), "");
     EXPECT_EQ(converted.wYear, 2026);
@@ -216,12 +204,13 @@ TEST(Files, SaveAndLoadItemText) {
     host.SetText("");
     EXPECT_FALSE(SaveItemText(host.host.get(), (temp / "item.txt").c_str(), kItem));
     EXPECT_EQ(ReadFileBytes(temp / "item.txt"), text);
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
 
     host.SetText("stays empty after a failed load");
     EXPECT_FALSE(LoadItemText(host.host.get(), (temp / "missing.txt").c_str(), kItem));
     EXPECT_EQ(host.Text(), "");
-    ExpectLastErrorBox(watcher.boxes(), "Nepodařilo se otevřít soubor", ERROR_FILE_NOT_FOUND);
+    ExpectOneBox(watcher.boxes(), LastError(ERROR_FILE_NOT_FOUND), "Nepodařilo se otevřít soubor",
+                 nullptr, IDI_HAND);
 }
 
 TEST(Files, SaveItemTextReportsAFileThatCannotBeCreated) {
@@ -230,20 +219,8 @@ TEST(Files, SaveItemTextReportsAFileThatCannotBeCreated) {
     host.SetText("text");
     MessageBoxWatcher watcher;
     EXPECT_FALSE(SaveItemText(host.host.get(), (temp / "no\\such\\folder.txt").c_str(), kItem));
-    ExpectLastErrorBox(watcher.boxes(), "Nepodařilo se vytvořit soubor", ERROR_PATH_NOT_FOUND);
-}
-
-// Answers the open or save dialog with `path` (or cancels it when empty).
-std::function<void(HWND)> ChooseFile(const std::string& path) {
-    return [path](HWND dialog) {
-        if (path.empty()) {
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            return;
-        }
-        SendMessageA(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    };
+    ExpectOneBox(watcher.boxes(), LastError(ERROR_PATH_NOT_FOUND), "Nepodařilo se vytvořit soubor",
+                 nullptr, IDI_HAND);
 }
 
 struct PeerRun {
@@ -289,7 +266,7 @@ TEST(Files, SharedFileBetweenTwoProcesses) {
     ASSERT_TRUE(WriteFileBytes(path, "0123456789"));
     const ItemHost host;
     {
-        DialogAnswerer answer("", ChooseFile(path));
+        DialogAnswerer answer("", AnswerFileDialog(path));
         ASSERT_TRUE(OpenSharedFile(host.host.get(), kItem));
         EXPECT_TRUE(answer.seen());
     }
@@ -298,13 +275,13 @@ TEST(Files, SharedFileBetweenTwoProcesses) {
     EXPECT_EQ(GetFileSize(SharedFileHandle, nullptr), 11u);
     {
         // A second shared file is refused while one is open.
-        DialogAnswerer answer("", ChooseFile(path));
+        DialogAnswerer answer("", AnswerFileDialog(path));
         EXPECT_FALSE(OpenSharedFile(host.host.get(), kItem));
     }
 
     const PeerRun shown = RunPeer("show \"" + (temp / "seen.txt") + "\"");
     EXPECT_EQ(shown.exitCode, 1u);
-    EXPECT_TRUE(shown.boxes.empty());
+    ExpectNoBox(shown.boxes);
     EXPECT_EQ(ReadFileBytes(temp / "seen.txt"), "0123456789");
 
     const PeerRun masked = RunPeer("mask");
@@ -322,11 +299,12 @@ TEST(Files, SharedFileBetweenTwoProcesses) {
     // With no shared file the reader reports the missing mapping, in the peer too.
     MessageBoxWatcher watcher;
     EXPECT_FALSE(MaskSharedText());
-    ExpectLastErrorBox(watcher.boxes(), "Nelze otevřít mapovaný soubor.", ERROR_FILE_NOT_FOUND);
+    ExpectOneBox(watcher.boxes(), LastError(ERROR_FILE_NOT_FOUND), "Nelze otevřít mapovaný soubor.",
+                 nullptr, IDI_HAND);
     const PeerRun missing = RunPeer("show \"" + (temp / "none.txt") + "\"");
     EXPECT_EQ(missing.exitCode, 0u);
-    ExpectLastErrorBox(missing.boxes, "Nelze otevřít mapovaný soubor.", ERROR_FILE_NOT_FOUND,
-                       false);
+    ExpectOneBox(missing.boxes, LastError(ERROR_FILE_NOT_FOUND), "Nelze otevřít mapovaný soubor.",
+                 nullptr, IDI_HAND);
 }
 
 TEST(Files, PrependToFile) {

@@ -102,7 +102,6 @@ TEST_F(MenuHost, TopmostItemAndSeparatorGoBeforeTheGivenItem) {
     EXPECT_TRUE(support::InsertTopmostMenuItem(host.get(), ID_EXIT, 900, 901));
     const HMENU file = GetSubMenu(menu(), 0);
     EXPECT_EQ(Ids(file), (std::vector<UINT>{ID_NEW, ID_OPEN, 0, 900, 901, ID_EXIT}));
-    EXPECT_EQ(ItemText(file, 900), support::kTopmostItemText);
     EXPECT_EQ(ItemText(file, 900), "Na vrchu");
     EXPECT_EQ(GetMenuState(file, 900, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED), 0u);
     EXPECT_NE(GetMenuState(file, 901, MF_BYCOMMAND) & MF_SEPARATOR, 0u);
@@ -250,43 +249,6 @@ void MakeOwnerDrawn(HMENU menu, std::initializer_list<UINT> ids) {
     }
 }
 
-// A 120 by 25 DIB section to draw items into.
-class ItemSurface {
-  public:
-    ItemSurface() : dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~ItemSurface() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
-    void Clear(COLORREF colour) {
-        RECT all = {0, 0, kWidth, kHeight};
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-    }
-    Pixels Read() const { return Pixels(dc_, 0, 0, kWidth, kHeight); }
-
-    static constexpr int kWidth = 120;
-    static constexpr int kHeight = 25;
-
-  private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
-
 TEST_F(MenuHost, DrawColourMenuItemFillsFramesAndWrites) {
     const HMENU colours = GetSubMenu(menu(), 1);
     MakeOwnerDrawn(colours, {ID_RED});
@@ -308,11 +270,12 @@ TEST_F(MenuHost, DrawColourMenuItemFillsFramesAndWrites) {
         {ODS_DISABLED, RGB(200, 30, 30), false, RGB(255, 255, 255)},
         {ODS_SELECTED, RGB(250, 220, 60), true, RGB(0, 0, 0)},
     };
-    ItemSurface surface;
+    const int w = 120, h = 25; // the measured size of an item
+    testsupport::Surface surface(w, h);
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << "state " << c.state << " colour " << testsupport::ColourText(c.colour));
-        surface.Clear(kMagenta);
+        surface.Fill(kMagenta);
         DRAWITEMSTRUCT draw = {};
         draw.CtlType = ODT_MENU;
         draw.itemID = ID_RED;
@@ -320,7 +283,7 @@ TEST_F(MenuHost, DrawColourMenuItemFillsFramesAndWrites) {
         draw.itemState = c.state;
         draw.hwndItem = reinterpret_cast<HWND>(colours);
         draw.hDC = surface.dc();
-        draw.rcItem = {0, 0, ItemSurface::kWidth, ItemSurface::kHeight};
+        draw.rcItem = surface.rect();
         draw.itemData = c.colour;
         EXPECT_TRUE(support::DrawColourMenuItem(&draw));
         const Pixels pixels = surface.Read();
@@ -329,7 +292,6 @@ TEST_F(MenuHost, DrawColourMenuItemFillsFramesAndWrites) {
         };
 
         EXPECT_EQ(pixels.Count(is(kMagenta)), 0);
-        const int w = ItemSurface::kWidth, h = ItemSurface::kHeight;
         if (c.framed) {
             // A raised frame, the colour inset by 4 on every side.
             EXPECT_NE(pixels.at(0, 0), c.colour);
@@ -354,59 +316,28 @@ TEST_F(MenuHost, DrawColourMenuItemFillsFramesAndWrites) {
     }
 }
 
-// Answers the colour dialog: records the colour it offers and its owner,
-// then sets red, green and blue, optionally adds the colour to the custom
-// colours, and presses OK; or cancels.
-struct ColourAnswer {
-    std::string offered;
-    HWND owner = nullptr;
-};
-
-std::function<void(HWND)> AnswerColour(ColourAnswer& seen, int red, int green, int blue,
-                                       bool addCustom, bool ok) {
-    return [&seen, red, green, blue, addCustom, ok](HWND dialog) {
-        seen.offered = testsupport::WindowText(GetDlgItem(dialog, 706)) + "," +
-                       testsupport::WindowText(GetDlgItem(dialog, 707)) + "," +
-                       testsupport::WindowText(GetDlgItem(dialog, 708));
-        seen.owner = GetWindow(dialog, GW_OWNER);
-        if (!ok) {
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            return;
-        }
-        SendMessageA(GetDlgItem(dialog, 706), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(std::to_string(red).c_str()));
-        SendMessageA(GetDlgItem(dialog, 707), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(std::to_string(green).c_str()));
-        SendMessageA(GetDlgItem(dialog, 708), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(std::to_string(blue).c_str()));
-        if (addCustom) {
-            SendMessageA(dialog, WM_COMMAND, 712, 0); // "Add to custom colours"
-        }
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    };
-}
-
 TEST_F(MenuHost, ChooseMenuCommandColourWithTheColourDialog) {
     ASSERT_TRUE(support::SetMenuCommandData(host.get(), ID_GREEN, RGB(0, 128, 0)));
     support::MenuCustomColours[5] = RGB(1, 2, 3);
+    testsupport::DialogSeen seen;
     {
-        ColourAnswer seen;
-        testsupport::DialogAnswerer answerer("Barva", AnswerColour(seen, 10, 20, 30, true, true));
+        testsupport::DialogAnswerer answerer(
+            "Barva", testsupport::AnswerColourDialog(RGB(10, 20, 30), &seen, true));
         EXPECT_TRUE(support::ChooseMenuCommandColour(host.get(), ID_GREEN));
         EXPECT_TRUE(answerer.seen());
-        EXPECT_EQ(seen.offered, "0,128,0"); // the item's colour, fully open
-        EXPECT_EQ(seen.owner, host.get());
     }
+    EXPECT_EQ(seen.colour, "0,128,0"); // the item's colour, fully open
+    EXPECT_EQ(seen.owner, host.get());
     EXPECT_EQ(support::GetMenuCommandData(host.get(), ID_GREEN), 0x1E140Au);
     EXPECT_EQ(support::MenuCustomColours[0], 0x1E140Au);
     EXPECT_EQ(support::MenuCustomColours[5], RGB(1, 2, 3));
     {
-        ColourAnswer seen;
-        testsupport::DialogAnswerer answerer("Barva", AnswerColour(seen, 0, 0, 0, false, false));
+        testsupport::DialogAnswerer answerer("Barva",
+                                             testsupport::AnswerColourDialog(std::nullopt, &seen));
         EXPECT_FALSE(support::ChooseMenuCommandColour(host.get(), ID_GREEN));
         EXPECT_TRUE(answerer.seen());
-        EXPECT_EQ(seen.offered, "10,20,30");
     }
+    EXPECT_EQ(seen.colour, "10,20,30");
     EXPECT_EQ(support::GetMenuCommandData(host.get(), ID_GREEN), 0x1E140Au);
     EXPECT_EQ(support::MenuCustomColours[0], 0x1E140Au);
 }

@@ -4,7 +4,7 @@
 #include "support/net/Net.h"
 
 #include "Files.h"
-#include "NetBoxes.h"
+#include "BoxChecks.h"
 #include "PageServer.h"
 #include "Wait.h"
 #include "resource.h"
@@ -16,8 +16,6 @@
 
 using namespace testsupport;
 using namespace std::string_literals;
-using nettest::ExpectNoBox;
-using nettest::ExpectOneBox;
 
 namespace {
 
@@ -88,7 +86,7 @@ class FtpClient : public ::testing::Test {
         const MessageBoxWatcher watcher;
         support::OpenInternet(dialog_, hInternet_, kStatusId);
         ASSERT_NE(hInternet_, nullptr);
-        ExpectNoBox(watcher, "open");
+        ExpectNoBox(watcher.boxes(), "open");
     }
     void Upload() {
         support::UploadSnapshot(dialog_, hInternet_, IDC_FTP_HOST, IDC_FTP_USER, IDC_FTP_PASSWORD);
@@ -116,7 +114,7 @@ TEST_F(FtpClient, OpenAndCloseShowTheStatusAndLeaveASetHandleAlone) {
         const MessageBoxWatcher watcher;
         EXPECT_TRUE(support::DialInternet(dialog_));
         EXPECT_TRUE(support::HangUpInternet());
-        ExpectNoBox(watcher, "dial and hang up");
+        ExpectNoBox(watcher.boxes(), "dial and hang up");
     }
     Open();
     EXPECT_EQ(Status(), "Spojení otevřeno");
@@ -127,7 +125,7 @@ TEST_F(FtpClient, OpenAndCloseShowTheStatusAndLeaveASetHandleAlone) {
         support::OpenInternet(dialog_, hInternet_, kStatusId);
         EXPECT_EQ(hInternet_, first);
         EXPECT_EQ(Status(), "");
-        ExpectNoBox(watcher, "second open");
+        ExpectNoBox(watcher.boxes(), "second open");
     }
     const MessageBoxWatcher watcher;
     support::CloseInternet(dialog_, hInternet_, kStatusId);
@@ -136,7 +134,7 @@ TEST_F(FtpClient, OpenAndCloseShowTheStatusAndLeaveASetHandleAlone) {
     SetDlgItemTextA(dialog_, kStatusId, "");
     support::CloseInternet(dialog_, hInternet_, kStatusId);
     EXPECT_EQ(Status(), "");
-    ExpectNoBox(watcher, "close");
+    ExpectNoBox(watcher.boxes(), "close");
 }
 
 TEST_F(FtpClient, UploadThenDownloadKeepEveryByteAndDeleteOnTheServer) {
@@ -146,7 +144,7 @@ TEST_F(FtpClient, UploadThenDownloadKeepEveryByteAndDeleteOnTheServer) {
     {
         const MessageBoxWatcher watcher;
         Upload();
-        ExpectOneBox(watcher, dialog_, "Soubor přenesen", IDI_ASTERISK, nullptr, "upload");
+        ExpectOneBox(watcher.boxes(), "Soubor přenesen", nullptr, dialog_, IDI_ASTERISK, "upload");
     }
     EXPECT_TRUE(ReadFileBytes(ServerPicture()) == picture);
     // An existing local picture, longer than the one on the server, is replaced.
@@ -154,8 +152,8 @@ TEST_F(FtpClient, UploadThenDownloadKeepEveryByteAndDeleteOnTheServer) {
     {
         const MessageBoxWatcher watcher;
         Download();
-        ExpectOneBox(watcher, dialog_, "Soubor úspěšně stažen a smazán z FTP!", IDI_ASTERISK,
-                     nullptr, "download");
+        ExpectOneBox(watcher.boxes(), "Soubor úspěšně stažen a smazán z FTP!", nullptr, dialog_,
+                     IDI_ASTERISK, "download");
     }
     EXPECT_TRUE(ReadFileBytes(kLocalPicture) == picture);
     EXPECT_FALSE(FileExists(ServerPicture()));
@@ -213,7 +211,7 @@ TEST_F(FtpClient, TransferFailuresEachShowTheirBox) {
         } else {
             Download();
         }
-        ExpectOneBox(watcher, dialog_, c.text, IDI_HAND, nullptr, c.what);
+        ExpectOneBox(watcher.boxes(), c.text, nullptr, dialog_, IDI_HAND, c.what);
         if (c.upload) {
             EXPECT_FALSE(FileExists(ServerPicture())) << c.what;
         }
@@ -226,8 +224,8 @@ TEST_F(FtpClient, FailedDeleteReportsTheDownloadFailedAndKeepsTheFetchedFile) {
     Open();
     const MessageBoxWatcher watcher;
     Download();
-    ExpectOneBox(watcher, dialog_, "Nepodařilo se stáhnout soubor na FTP!", IDI_HAND, nullptr,
-                 "download without delete permission");
+    ExpectOneBox(watcher.boxes(), "Nepodařilo se stáhnout soubor na FTP!", nullptr, dialog_,
+                 IDI_HAND, "download without delete permission");
     EXPECT_EQ(ReadFileBytes(kLocalPicture), "\0jpeg\r\n"s);
     EXPECT_TRUE(FileExists(ServerPicture()));
 }
@@ -237,7 +235,8 @@ TEST_F(FtpClient, ConnectAndDisconnectKeepTheHandleAndTitle) {
         const MessageBoxWatcher watcher;
         EXPECT_FALSE(Connect());
         EXPECT_EQ(hFtp_, nullptr);
-        ExpectOneBox(watcher, dialog_, "Není otevřené připojení!", IDI_HAND, nullptr, "not open");
+        ExpectOneBox(watcher.boxes(), "Není otevřené připojení!", nullptr, dialog_, IDI_HAND,
+                     "not open");
     }
     Open();
     SetAccount(address_, "zemit", "spatne");
@@ -246,8 +245,8 @@ TEST_F(FtpClient, ConnectAndDisconnectKeepTheHandleAndTitle) {
         EXPECT_FALSE(Connect());
         EXPECT_EQ(hFtp_, nullptr);
         EXPECT_EQ(Title(), "FTP accoutn");
-        ExpectOneBox(watcher, dialog_, "Nepodařilo se připojit k serveru!", IDI_HAND, nullptr,
-                     "wrong password");
+        ExpectOneBox(watcher.boxes(), "Nepodařilo se připojit k serveru!", nullptr, dialog_,
+                     IDI_HAND, "wrong password");
     }
     SetAccount(address_, "zemit", "heslo");
     {
@@ -255,25 +254,26 @@ TEST_F(FtpClient, ConnectAndDisconnectKeepTheHandleAndTitle) {
         EXPECT_TRUE(Connect());
         EXPECT_NE(hFtp_, nullptr);
         EXPECT_EQ(Title(), "Připojen k FTP");
-        ExpectNoBox(watcher, "connect");
+        ExpectNoBox(watcher.boxes(), "connect");
     }
     const HINTERNET connected = hFtp_;
     {
         const MessageBoxWatcher watcher;
         EXPECT_TRUE(Connect());
         EXPECT_EQ(hFtp_, connected);
-        ExpectOneBox(watcher, dialog_, "Již je připojeno!", IDI_ASTERISK, nullptr, "again");
+        ExpectOneBox(watcher.boxes(), "Již je připojeno!", nullptr, dialog_, IDI_ASTERISK, "again");
     }
     {
         const MessageBoxWatcher watcher;
         EXPECT_TRUE(support::DisconnectFtp(dialog_, hFtp_));
         EXPECT_EQ(hFtp_, nullptr);
         EXPECT_EQ(Title(), "Není připojen k FTP");
-        ExpectNoBox(watcher, "disconnect");
+        ExpectNoBox(watcher.boxes(), "disconnect");
     }
     const MessageBoxWatcher watcher;
     EXPECT_TRUE(support::DisconnectFtp(dialog_, hFtp_));
-    ExpectOneBox(watcher, dialog_, "Již je odpojeno!", IDI_ASTERISK, nullptr, "disconnected");
+    ExpectOneBox(watcher.boxes(), "Již je odpojeno!", nullptr, dialog_, IDI_ASTERISK,
+                 "disconnected");
 }
 
 TEST_F(FtpClient, FieldsLongerThan29CharactersAreCut) {
@@ -282,7 +282,7 @@ TEST_F(FtpClient, FieldsLongerThan29CharactersAreCut) {
     SetAccount(address_, kLongUser + "_navic"s, kLongPassword + "_navic"s);
     const MessageBoxWatcher watcher;
     EXPECT_TRUE(Connect());
-    ExpectNoBox(watcher, "long fields");
+    ExpectNoBox(watcher.boxes(), "long fields");
 }
 
 TEST_F(FtpClient, FolderAndFileOperationsOnTheKeptConnection) {
@@ -315,9 +315,9 @@ TEST_F(FtpClient, FolderAndFileOperationsOnTheKeptConnection) {
         const MessageBoxWatcher watcher;
         EXPECT_EQ(step.operation(dialog_, hFtp_), step.result) << step.what;
         if (step.result) {
-            ExpectNoBox(watcher, step.what);
+            ExpectNoBox(watcher.boxes(), step.what);
         } else {
-            ExpectOneBox(watcher, dialog_, step.failure, IDI_HAND, "Chyba", step.what);
+            ExpectOneBox(watcher.boxes(), step.failure, "Chyba", dialog_, IDI_HAND, step.what);
         }
     }
     EXPECT_TRUE(FileExists(root_ + "\\novy.jpg"));
@@ -332,7 +332,7 @@ TEST_F(FtpClient, FolderAndFileOperationsWithoutConnectionOnlyReport) {
     for (const Operation operation : operations) {
         const MessageBoxWatcher watcher;
         EXPECT_FALSE(operation(dialog_, nullptr));
-        ExpectOneBox(watcher, dialog_, "Není připojení k FTP!", IDI_HAND, "Chyba",
+        ExpectOneBox(watcher.boxes(), "Není připojení k FTP!", "Chyba", dialog_, IDI_HAND,
                      "without connection");
     }
 }
@@ -356,14 +356,15 @@ TEST_F(FtpClient, UrlCheckNeedsAnOpenHandleAndFiveCharacters) {
         SetDlgItemTextA(dialog_, urlId, available.c_str());
         const MessageBoxWatcher watcher;
         support::CheckUrlAvailable(dialog_, nullptr, urlId);
-        ExpectOneBox(watcher, dialog_, "Není otevřené připojení!", IDI_HAND, nullptr, "not open");
+        ExpectOneBox(watcher.boxes(), "Není otevřené připojení!", nullptr, dialog_, IDI_HAND,
+                     "not open");
     }
     Open();
     for (const Case& c : cases) {
         SetDlgItemTextA(dialog_, urlId, c.url.c_str());
         const MessageBoxWatcher watcher;
         support::CheckUrlAvailable(dialog_, hInternet_, urlId);
-        ExpectOneBox(watcher, dialog_, c.text, c.icon, nullptr, c.url);
+        ExpectOneBox(watcher.boxes(), c.text, nullptr, dialog_, c.icon, c.url);
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "Files.h"
 #include "HostWindow.h"
-#include "NetBoxes.h"
+#include "BoxChecks.h"
 #include "PageServer.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,6 @@
 using namespace pageserver;
 using namespace testsupport;
 using namespace std::string_literals;
-using nettest::ExpectNoBox;
-using nettest::ExpectOneBox;
 
 namespace {
 
@@ -50,7 +48,8 @@ class HttpDownload : public ::testing::Test {
         return support::DownloadPageFromField(owner_.get(), kUrlId);
     }
     void ExpectDone(const MessageBoxWatcher& watcher, const std::string& what) {
-        ExpectOneBox(watcher, owner_.get(), "Stránka stažena", IDI_ASTERISK, "Hotovo", what);
+        ExpectOneBox(watcher.boxes(), "Stránka stažena", "Hotovo", owner_.get(), IDI_ASTERISK,
+                     what);
     }
 
     char previous_[MAX_PATH] = {};
@@ -116,12 +115,13 @@ TEST_F(HttpDownload, FailuresShowTheirBoxAndLeaveNoFile) {
         EXPECT_FALSE(support::DownloadPageToFile(owner_.get(), c.url.c_str(), c.path.c_str()))
             << c.what;
         EXPECT_FALSE(FileExists(c.path)) << c.what;
-        ExpectOneBox(watcher, owner_.get(), c.text, IDI_HAND, "Chyba", c.what);
+        ExpectOneBox(watcher.boxes(), c.text, "Chyba", owner_.get(), IDI_HAND, c.what);
     }
     const MessageBoxWatcher watcher;
     EXPECT_FALSE(FromField(ClosedUrl() + "/x"));
     EXPECT_FALSE(FileExists(kPageFile));
-    ExpectOneBox(watcher, owner_.get(), "Chyba InternetOpenUrl", IDI_HAND, "Chyba", "field");
+    ExpectOneBox(watcher.boxes(), "Chyba InternetOpenUrl", "Chyba", owner_.get(), IDI_HAND,
+                 "field");
 }
 
 TEST_F(HttpDownload, PictureOfTheSiteIsSavedOnDriveDOrReported) {
@@ -136,13 +136,14 @@ TEST_F(HttpDownload, PictureOfTheSiteIsSavedOnDriveDOrReported) {
         const MessageBoxWatcher watcher;
         EXPECT_TRUE(support::DownloadPicture(owner_.get()));
         EXPECT_TRUE(ReadFileBytes(kPictureFile) == picture);
-        ExpectNoBox(watcher, "picture");
+        ExpectNoBox(watcher.boxes(), "picture");
     }
     DeleteFileA(kPictureFile);
     const MessageBoxWatcher watcher;
     EXPECT_FALSE(support::DownloadPictureFrom(owner_.get(), (ClosedUrl() + "/img").c_str()));
     EXPECT_FALSE(FileExists(kPictureFile));
-    ExpectOneBox(watcher, owner_.get(), "Soubor nelze stáhnout", IDI_HAND, "Chyba", "no picture");
+    ExpectOneBox(watcher.boxes(), "Soubor nelze stáhnout", "Chyba", owner_.get(), IDI_HAND,
+                 "no picture");
 }
 
 } // namespace

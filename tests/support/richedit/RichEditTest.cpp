@@ -4,7 +4,7 @@
 
 #include "app/Globals.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "Files.h"
 #include "MessageHost.h"
 
@@ -168,16 +168,8 @@ TEST_F(RichHost, FormattingFailuresAreReportedByBoxes) {
     CHARFORMATA face = {};
     EXPECT_FALSE(support::SetSelectionFace(plain, mask, &face, "Arial"));
     ASSERT_EQ(watcher.boxes().size(), 2u);
-    const char* const texts[] = {"FORMAT ERROR", "EM_SETCHARFORMAT"};
-    for (size_t i = 0; i < 2; ++i) {
-        const testsupport::Box& box = watcher.boxes()[i];
-        EXPECT_EQ(box.text, texts[i]);
-        EXPECT_EQ(box.caption, "Error");
-        EXPECT_EQ(box.owner, host.get());
-        EXPECT_TRUE(box.hasOk);
-        EXPECT_FALSE(box.hasCancel);
-        EXPECT_FALSE(box.hasIcon());
-    }
+    testsupport::ExpectBox(watcher.boxes()[0], "FORMAT ERROR", "Error", host.get(), nullptr);
+    testsupport::ExpectBox(watcher.boxes()[1], "EM_SETCHARFORMAT", "Error", host.get(), nullptr);
 }
 
 TEST_F(RichHost, SetSelectionFaceFormatsTheWordAtTheCaret) {
@@ -299,12 +291,8 @@ TEST_F(RichHost, ShowCharacterCountCountsLineBreaksAsTwo) {
         SetText(c.text);
         testsupport::MessageBoxWatcher watcher;
         EXPECT_EQ(support::ShowCharacterCount(), c.count);
-        ASSERT_EQ(watcher.boxes().size(), 1u);
-        const testsupport::Box& box = watcher.boxes()[0];
-        EXPECT_EQ(box.text, c.shown);
-        EXPECT_EQ(box.caption, "Počet znaků");
-        EXPECT_EQ(box.owner, host.get());
-        EXPECT_EQ(box.icon, testsupport::SystemIcon(IDI_ASTERISK));
+        testsupport::ExpectOneBox(watcher.boxes(), c.shown, "Počet znaků", host.get(),
+                                  IDI_ASTERISK);
     }
 }
 
@@ -353,40 +341,21 @@ TEST_F(RichHost, ShowVerticalScrollBarOnALongText) {
     EXPECT_NE(GetWindowLongA(rich, GWL_STYLE) & WS_VSCROLL, 0);
 }
 
-// Answers the colour dialog: records what it offers and its owner, then picks
-// 10, 20, 30 with OK, or cancels.
-std::function<void(HWND)> AnswerColour(std::string& offered, HWND& owner, bool ok) {
-    return [&offered, &owner, ok](HWND dialog) {
-        offered = testsupport::WindowText(GetDlgItem(dialog, 706)) + "," +
-                  testsupport::WindowText(GetDlgItem(dialog, 707)) + "," +
-                  testsupport::WindowText(GetDlgItem(dialog, 708));
-        owner = GetWindow(dialog, GW_OWNER);
-        if (ok) {
-            const char* values[] = {"10", "20", "30"};
-            for (int i = 0; i < 3; ++i) {
-                SendMessageA(GetDlgItem(dialog, 706 + i), WM_SETTEXT, 0,
-                             reinterpret_cast<LPARAM>(values[i]));
-            }
-        }
-        PostMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
-    };
-}
-
 COLORREF SwapBackground(HWND rich, COLORREF colour) {
     return static_cast<COLORREF>(SendMessageA(rich, EM_SETBKGNDCOLOR, 0, colour));
 }
 
 TEST_F(RichHost, ChooseRichBackgroundOffersCyanFirstAndRemembersTheChoice) {
-    std::string offered;
-    HWND owner = nullptr;
+    testsupport::DialogSeen seen;
     SetFocus(host.get());
     {
-        testsupport::DialogAnswerer answerer("Barva", AnswerColour(offered, owner, true));
+        testsupport::DialogAnswerer answerer(
+            "Barva", testsupport::AnswerColourDialog(RGB(10, 20, 30), &seen));
         support::ChooseRichBackground(rich);
         EXPECT_TRUE(answerer.seen());
     }
-    EXPECT_EQ(offered, "0,255,255");
-    EXPECT_EQ(owner, host.get());
+    EXPECT_EQ(seen.colour, "0,255,255");
+    EXPECT_EQ(seen.owner, host.get());
     EXPECT_EQ(support::RichBackgroundColour, 0x1E140Au);
     EXPECT_EQ(SwapBackground(rich, 0x1E140A), 0x1E140Au);
     EXPECT_EQ(GetFocus(), rich);
@@ -394,52 +363,36 @@ TEST_F(RichHost, ChooseRichBackgroundOffersCyanFirstAndRemembersTheChoice) {
     // Cancelled: nothing changes, and the focus still returns.
     SetFocus(host.get());
     {
-        testsupport::DialogAnswerer answerer("Barva", AnswerColour(offered, owner, false));
+        testsupport::DialogAnswerer answerer("Barva",
+                                             testsupport::AnswerColourDialog(std::nullopt, &seen));
         support::ChooseRichBackground(rich);
         EXPECT_TRUE(answerer.seen());
     }
-    EXPECT_EQ(offered, "10,20,30");
+    EXPECT_EQ(seen.colour, "10,20,30");
     EXPECT_EQ(support::RichBackgroundColour, 0x1E140Au);
     EXPECT_EQ(SwapBackground(rich, 0x1E140A), 0x1E140Au);
     EXPECT_EQ(GetFocus(), rich);
 }
 
-// Answers a save or open dialog with `path`, or cancels it; records its
-// caption and owner.
-struct FileAnswer {
-    std::string caption;
-    HWND owner = nullptr;
-};
-
-std::function<void(HWND)> AnswerFile(FileAnswer& seen, const std::string& path, bool ok = true) {
-    return [&seen, path, ok](HWND dialog) {
-        seen.caption = testsupport::WindowText(dialog);
-        seen.owner = GetWindow(dialog, GW_OWNER);
-        if (ok) {
-            SendMessageA(GetDlgItem(dialog, 0x47C), WM_SETTEXT, 0,
-                         reinterpret_cast<LPARAM>(path.c_str()));
-        }
-        PostMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
-    };
-}
-
 struct RichFiles : RichHost {
-    BOOL Save(const std::string& path, bool ok = true) {
-        testsupport::DialogAnswerer answerer("Uložit jako", AnswerFile(saved, path, ok));
+    // Each answers its dialog with `path`, or cancels it when `path` is empty.
+    BOOL Save(const std::string& path) {
+        testsupport::DialogAnswerer answerer("Uložit jako",
+                                             testsupport::AnswerFileDialog(path, &saved));
         const BOOL result = support::SaveRichFile();
         EXPECT_TRUE(answerer.seen());
         return result;
     }
-    BOOL Open(const std::string& path, bool ok = true) {
-        testsupport::DialogAnswerer answerer("", AnswerFile(opened, path, ok));
+    BOOL Open(const std::string& path) {
+        testsupport::DialogAnswerer answerer("", testsupport::AnswerFileDialog(path, &opened));
         const BOOL result = support::OpenRichFile();
         EXPECT_TRUE(answerer.seen());
         return result;
     }
 
     testsupport::TempFolder folder{"richedit"};
-    FileAnswer saved;
-    FileAnswer opened;
+    testsupport::DialogSeen saved;
+    testsupport::DialogSeen opened;
 };
 
 TEST_F(RichFiles, ShortDocumentSavedOverALongerFileLeavesOnlyItself) {
@@ -448,7 +401,6 @@ TEST_F(RichFiles, ShortDocumentSavedOverALongerFileLeavesOnlyItself) {
     ASSERT_TRUE(testsupport::WriteFileBytes(path, "{\\rtf1 " + filler + "}"));
     SetText("Krátký dokument");
     EXPECT_TRUE(Save(path));
-    EXPECT_EQ(saved.caption, "Uložit jako");
     EXPECT_EQ(saved.owner, host.get());
     const std::string bytes = testsupport::ReadFileBytes(path);
     EXPECT_EQ(bytes.rfind("{\\rtf", 0), 0u);
@@ -485,10 +437,10 @@ TEST_F(RichFiles, ADocumentOfManyStreamChunksOpensWhole) {
 TEST_F(RichFiles, CancelledDialogsChangeNothing) {
     const std::string path = folder / "nic.rtf";
     SetText("Beze změny");
-    EXPECT_FALSE(Save(path, false));
+    EXPECT_FALSE(Save(""));
     EXPECT_FALSE(testsupport::FileExists(path));
     ASSERT_TRUE(testsupport::WriteFileBytes(path, "{\\rtf1 Jiný obsah}"));
-    EXPECT_FALSE(Open(path, false));
+    EXPECT_FALSE(Open(""));
     EXPECT_EQ(Text(), "Beze změny");
 }
 

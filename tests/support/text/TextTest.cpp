@@ -5,7 +5,7 @@
 
 #include "app/Globals.h"
 
-#include "Boxes.h"
+#include "BoxChecks.h"
 #include "HostWindow.h"
 
 #include <gtest/gtest.h>
@@ -49,16 +49,10 @@ TEST(Text, ReadTextUpToRefusesMoreThan65536) {
     EXPECT_EQ(ReadTextUpTo(controls.Edit(), 65536), std::string(65535, 'w'));
     EXPECT_EQ(ReadTextUpTo(controls.Edit(), 5), "wwww");
     EXPECT_EQ(ReadTextUpTo(controls.Edit(), 0), "");
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
 
     EXPECT_EQ(ReadTextUpTo(controls.Edit(), 65537), "");
-    ASSERT_EQ(watcher.boxes().size(), 1u);
-    const Box& box = watcher.boxes()[0];
-    EXPECT_EQ(box.text, "String len > 65536");
-    EXPECT_EQ(box.caption, "String len > 65536");
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_TRUE(box.hasOk);
-    EXPECT_FALSE(box.hasIcon());
+    ExpectOneBox(watcher.boxes(), "String len > 65536", "String len > 65536", nullptr, nullptr);
 }
 
 TEST(Text, SelectionAndModification) {
@@ -79,15 +73,12 @@ TEST(Text, SelectionAndModification) {
     MessageBoxWatcher watcher;
     SendMessageA(controls.edit, EM_SETMODIFY, FALSE, 0);
     EXPECT_EQ(ReportIfModified(controls.Edit()), 0);
-    EXPECT_TRUE(watcher.boxes().empty());
+    ExpectNoBox(watcher.boxes());
     SendMessageA(controls.edit, EM_SETMODIFY, TRUE, 0);
     EXPECT_EQ(ReportIfModified(controls.Edit()), IDOK);
-    ASSERT_EQ(watcher.boxes().size(), 1u);
-    const Box& box = watcher.boxes()[0];
-    EXPECT_EQ(box.text, "Text prvku Edit byl změněn");
-    EXPECT_EQ(box.caption, "Změna");
-    EXPECT_EQ(box.owner, controls.host.get()); // the control's top-level window
-    EXPECT_EQ(box.icon, SystemIcon(IDI_ASTERISK));
+    // Owned by the control's top-level window.
+    ExpectOneBox(watcher.boxes(), "Text prvku Edit byl změněn", "Změna", controls.host.get(),
+                 IDI_ASTERISK);
 }
 
 TEST(Text, ComboItems) {
