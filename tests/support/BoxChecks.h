@@ -18,15 +18,16 @@ enum class Buttons { Ok, OkCancel };
 // processes, so a box of another process is only checked for having an icon.
 inline void ExpectBox(const Box& box, const std::string& text, const char* caption, HWND owner,
                       LPCSTR icon, const std::string& what = "", Buttons buttons = Buttons::Ok) {
-    EXPECT_EQ(box.text, text) << what;
-    EXPECT_EQ(box.caption, caption == nullptr ? DefaultCaption() : caption) << what;
-    EXPECT_EQ(box.owner, owner) << what;
-    EXPECT_TRUE(box.hasOk) << what;
-    EXPECT_EQ(box.hasCancel, buttons == Buttons::OkCancel) << what;
+    SCOPED_TRACE(what + " (the box \"" + box.text + "\")");
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.caption, caption == nullptr ? DefaultCaption() : caption);
+    EXPECT_EQ(box.owner, owner);
+    EXPECT_TRUE(box.hasOk);
+    EXPECT_EQ(box.hasCancel, buttons == Buttons::OkCancel);
     if (box.process == GetCurrentProcessId()) {
-        EXPECT_EQ(box.icon, icon == nullptr ? nullptr : SystemIcon(icon)) << what;
+        EXPECT_EQ(box.icon, icon == nullptr ? nullptr : SystemIcon(icon));
     } else {
-        EXPECT_EQ(box.hasIcon(), icon != nullptr) << what;
+        EXPECT_EQ(box.hasIcon(), icon != nullptr);
     }
 }
 

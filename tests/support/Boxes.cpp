@@ -177,13 +177,13 @@ void MessageBoxWatcher::Seen(HWND box) {
 }
 
 DialogAnswerer::DialogAnswerer(std::string caption, std::function<void(HWND)> answer,
-                               double seconds) {
-    thread_ = std::thread([this, caption, answer, seconds] {
+                               double seconds, std::string windowClass) {
+    thread_ = std::thread([this, caption, answer, seconds, windowClass] {
         HWND dialog = nullptr;
         WaitUntil(
             [&] {
                 for (HWND window : TopLevelWindows(GetCurrentProcessId())) {
-                    if (IsWindowVisible(window) && ClassName(window) == "#32770" &&
+                    if (IsWindowVisible(window) && ClassName(window) == windowClass &&
                         (caption.empty() || WindowText(window) == caption)) {
                         dialog = window;
                         return true;

@@ -73,12 +73,14 @@ class MessageBoxWatcher {
 };
 
 // Answers a modal dialog of this process (a colour, open or save dialog, a
-// shell prompt) from a second thread: waits for a visible top-level window
-// with `caption` ("" for any "#32770" dialog), then runs `answer` on it there.
+// shell prompt) from a second thread: waits for a visible top-level window of
+// `windowClass` with `caption` ("" for any), then runs `answer` on it there;
+// the class "#32768" answers an open popup menu instead.
 // The destructor waits for that thread; seen() tells whether the dialog came.
 class DialogAnswerer {
   public:
-    DialogAnswerer(std::string caption, std::function<void(HWND)> answer, double seconds = 20);
+    DialogAnswerer(std::string caption, std::function<void(HWND)> answer, double seconds = 20,
+                   std::string windowClass = "#32770");
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;

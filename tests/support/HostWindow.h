@@ -1,4 +1,5 @@
-// Test helper: a plain top-level window that hosts controls or owns boxes.
+// Test helper: a plain top-level window that hosts controls or owns boxes,
+// and the controls put on a host.
 #pragma once
 
 #include <windows.h>
@@ -21,5 +22,13 @@ class HostWindow {
   private:
     HWND hwnd_;
 };
+
+// A child window of `parent` (WS_CHILD and `style`) with identifier `id`.
+inline HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int x,
+                        int y, int width, int height, int id = 0) {
+    return CreateWindowExA(0, className, text, WS_CHILD | style, x, y, width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
 
 } // namespace testsupport

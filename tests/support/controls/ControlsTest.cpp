@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 
+#include "HostWindow.h"
 #include "MessageHost.h"
 #include "Pixels.h"
 #include "Screenshot.h"
@@ -15,6 +16,7 @@
 
 namespace {
 
+using testsupport::CreateChild;
 using testsupport::MessageHost;
 using testsupport::Pixels;
 
@@ -55,13 +57,6 @@ void RegisterClassesOnce() {
     }
 }
 
-HWND CreateControl(const char* className, const char* text, HWND parent, int x, int y, int width,
-                   int height, int id) {
-    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app::g_hInstance,
-                           nullptr);
-}
-
 // Paints the host and its controls once, background first.
 void Repaint(HWND host) {
     RedrawWindow(host, nullptr, nullptr,
@@ -94,8 +89,8 @@ TEST(GradientButton, TranslucentGradientInsideRoundedCornersOverTheBackground) {
     RegisterClassesOnce();
     MessageHost host(kGrey);
     const int left = 20, top = 20, width = 160, height = 60;
-    HWND button =
-        CreateControl(support::kButtonClassName, "", host.get(), left, top, width, height, 7);
+    HWND button = CreateChild(host.get(), support::kButtonClassName, "", WS_VISIBLE, left, top,
+                              width, height, 7);
     ASSERT_NE(button, nullptr);
     Repaint(host.get());
     const Pixels pixels(host.get());
@@ -132,8 +127,8 @@ TEST(GradientButton, CaptionInLightYellowCentred) {
         {"OK" + std::string(148, ' '), true}, // longer than the caption buffer: cut, drawn
     };
     for (const auto& c : cases) {
-        HWND button = CreateControl(support::kButtonClassName, c.caption.c_str(), host.get(), 20,
-                                    20, 200, 80, 7);
+        HWND button = CreateChild(host.get(), support::kButtonClassName, c.caption.c_str(),
+                                  WS_VISIBLE, 20, 20, 200, 80, 7);
         Repaint(host.get());
         const Pixels pixels(host.get());
         const RECT area = testsupport::RectInParent(button);
@@ -172,8 +167,8 @@ SIZE LinkTextSize(HWND link, const std::string& text) {
 TEST(Link, TakesTheSizeOfItsTextAndKeepsItsPlace) {
     RegisterClassesOnce();
     MessageHost host(kGrey);
-    HWND link =
-        CreateControl(support::kLinkClassName, "www.zemit.example", host.get(), 30, 100, 5, 5, 9);
+    HWND link = CreateChild(host.get(), support::kLinkClassName, "www.zemit.example", WS_VISIBLE,
+                            30, 100, 5, 5, 9);
     ASSERT_NE(link, nullptr);
     const std::string texts[] = {"www.zemit.example", "Jiný, mnohem delší text odkazu", "",
                                  std::string(250, 'x')};
@@ -187,16 +182,14 @@ TEST(Link, TakesTheSizeOfItsTextAndKeepsItsPlace) {
         EXPECT_EQ(r.top, 100);
         EXPECT_EQ(r.right - r.left, expected.cx) << text;
         EXPECT_EQ(r.bottom - r.top, expected.cy) << text;
-        if (text.empty()) {
-            EXPECT_EQ(r.right - r.left, 0);
-        }
     }
 }
 
 TEST(Link, BlueUnderlinedTextOnTheButtonFace) {
     RegisterClassesOnce();
     MessageHost host(kGrey);
-    HWND link = CreateControl(support::kLinkClassName, "Odkaz", host.get(), 30, 100, 5, 5, 9);
+    HWND link =
+        CreateChild(host.get(), support::kLinkClassName, "Odkaz", WS_VISIBLE, 30, 100, 5, 5, 9);
     Repaint(host.get());
     const Pixels pixels(host.get());
     const RECT area = testsupport::RectInParent(link);
@@ -217,10 +210,12 @@ TEST(Link, BlueUnderlinedTextOnTheButtonFace) {
 TEST(Clicks, EachControlSendsOneCommandPerRelease) {
     RegisterClassesOnce();
     MessageHost host(kGrey);
-    HWND button = CreateControl(support::kButtonClassName, "A", host.get(), 10, 10, 100, 40, 101);
-    HWND link = CreateControl(support::kLinkClassName, "Odkaz", host.get(), 10, 60, 5, 5, 102);
-    HWND timer =
-        CreateControl(support::kTimerButtonClassName, "", host.get(), 10, 90, 100, 40, 103);
+    HWND button =
+        CreateChild(host.get(), support::kButtonClassName, "A", WS_VISIBLE, 10, 10, 100, 40, 101);
+    HWND link =
+        CreateChild(host.get(), support::kLinkClassName, "Odkaz", WS_VISIBLE, 10, 60, 5, 5, 102);
+    HWND timer = CreateChild(host.get(), support::kTimerButtonClassName, "", WS_VISIBLE, 10, 90,
+                             100, 40, 103);
     const struct {
         HWND control;
         int id;
@@ -263,10 +258,10 @@ TEST(TimerButton, SharedCountShownByEveryButtonAndRestartedByAnyPress) {
     RegisterClassesOnce();
     MessageHost host(kGrey);
     const DWORD before = GetTickCount();
-    HWND first =
-        CreateControl(support::kTimerButtonClassName, "Titulek", host.get(), 20, 20, 120, 40, 11);
-    HWND second =
-        CreateControl(support::kTimerButtonClassName, "", host.get(), 20, 80, 120, 40, 12);
+    HWND first = CreateChild(host.get(), support::kTimerButtonClassName, "Titulek", WS_VISIBLE, 20,
+                             20, 120, 40, 11);
+    HWND second = CreateChild(host.get(), support::kTimerButtonClassName, "", WS_VISIBLE, 20, 80,
+                              120, 40, 12);
     const DWORD after = GetTickCount();
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
@@ -306,9 +301,10 @@ TEST(TimerButton, SharedCountShownByEveryButtonAndRestartedByAnyPress) {
 TEST(Screenshot, TheThreeControls) {
     RegisterClassesOnce();
     MessageHost host(RGB(255, 255, 255), 400, 170, "MojeTlacitko, MujOdkaz, MojeTlacitko2");
-    CreateControl(support::kButtonClassName, "Tlačítko", host.get(), 20, 20, 180, 60, 1);
-    CreateControl(support::kLinkClassName, "www.zemit.example", host.get(), 220, 42, 5, 5, 2);
-    CreateControl(support::kTimerButtonClassName, "", host.get(), 20, 100, 120, 40, 3);
+    CreateChild(host.get(), support::kButtonClassName, "Tlačítko", WS_VISIBLE, 20, 20, 180, 60, 1);
+    CreateChild(host.get(), support::kLinkClassName, "www.zemit.example", WS_VISIBLE, 220, 42, 5, 5,
+                2);
+    CreateChild(host.get(), support::kTimerButtonClassName, "", WS_VISIBLE, 20, 100, 120, 40, 3);
     support::TimerButtonStartTick = GetTickCount() - 75500;
     Repaint(host.get());
     // Text drawn through a window's device context outside its paint reaches

@@ -96,17 +96,6 @@ TEST(Crypto, RoundTripsAndFileLayout) {
     }
 }
 
-TEST(Crypto, TextEndsAtItsZeroByte) {
-    const TempFolder temp("crypto-zero");
-    const std::string base = temp / "nula";
-    const char text[] = "ab\0cd";
-    MessageBoxWatcher watcher;
-    ASSERT_TRUE(EncryptTextToFile(base.c_str(), text));
-    const std::string file = ReadFileBytes(base + ".dat0");
-    EXPECT_EQ(file.size(), 4 + BlobLength(file) + 2);
-    EXPECT_EQ(DecryptFileToText(base.c_str()), std::optional<std::string>("ab"));
-}
-
 TEST(Crypto, ReplacesTheEarlierFileAndKeepsTheUsersOwn) {
     const TempFolder temp("crypto-replace");
     const std::string base = temp / "data";

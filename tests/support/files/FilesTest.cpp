@@ -42,9 +42,7 @@ std::string LastError(DWORD error) {
 // A host window with an edit control `kItem`, standing in for a dialog.
 struct ItemHost {
     HostWindow host;
-    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE, 0, 0, 200, 100, host.get(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kItem)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateChild(host.get(), "EDIT", "", ES_MULTILINE, 0, 0, 200, 100, kItem);
     std::string Text() const { return WindowText(edit); }
     void SetText(const std::string& text) const { SetWindowTextA(edit, text.c_str()); }
 };

@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 
 #include "Boxes.h"
+#include "HostWindow.h"
 #include "MenusTestResources.h"
 #include "MessageHost.h"
 #include "Pixels.h"
@@ -16,10 +17,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -216,8 +215,8 @@ TEST_F(MenuHost, CheckMarkBitmaps) {
 
 TEST(ButtonBitmap, SetsTheImageAndReturnsThePreviousOne) {
     MessageHost host;
-    HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_BITMAP, 10, 10, 40,
-                                  40, host.get(), reinterpret_cast<HMENU>(50), nullptr, nullptr);
+    HWND button = testsupport::CreateChild(host.get(), "BUTTON", "", WS_VISIBLE | BS_BITMAP, 10, 10,
+                                           40, 40, 50);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(support::SetButtonBitmap(host.get(), 50, IDB_UNCHECKED), nullptr);
     const auto first = reinterpret_cast<HANDLE>(SendMessageA(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -371,20 +370,7 @@ TEST(ColourMenu, AnOpenMenuMeasuresAndHighlightsItsItems) {
         return std::nullopt;
     });
 
-    std::thread driver([&] {
-        HWND popup = nullptr;
-        testsupport::WaitUntil([&] {
-            popup = nullptr;
-            for (HWND window : testsupport::TopLevelWindows(GetCurrentProcessId())) {
-                if (IsWindowVisible(window) && testsupport::ClassName(window) == "#32768") {
-                    popup = window;
-                }
-            }
-            return popup != nullptr;
-        });
-        if (popup == nullptr) {
-            return;
-        }
+    const auto drive = [&](HWND popup) {
         PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageA(popup, WM_KEYDOWN, VK_DOWN, 0);
         if (testsupport::WaitUntil([&] { return highlighted.load(); }, 10)) {
@@ -392,11 +378,12 @@ TEST(ColourMenu, AnOpenMenuMeasuresAndHighlightsItsItems) {
                                         testsupport::ScreenshotPath("support-colour-menu"));
         }
         PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-    });
+    };
+    testsupport::DialogAnswerer driver("", drive, 20, "#32768");
     POINT at = {10, 0};
     ClientToScreen(host.get(), &at);
     TrackPopupMenu(colours, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, host.get(), nullptr);
-    driver.join();
+    EXPECT_TRUE(driver.seen());
     EXPECT_GE(measured.load(), 4);
     EXPECT_TRUE(highlighted.load());
 }

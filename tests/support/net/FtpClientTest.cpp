@@ -4,6 +4,7 @@
 #include "support/net/Net.h"
 
 #include "Files.h"
+#include "HostWindow.h"
 #include "BoxChecks.h"
 #include "PageServer.h"
 #include "Wait.h"
@@ -60,9 +61,7 @@ class FtpClient : public ::testing::Test {
         dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FTP_ACCOUNT),
                                      nullptr, PlainDialog, 0);
         ASSERT_NE(dialog_, nullptr);
-        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 10, dialog_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusId)),
-                        GetModuleHandleA(nullptr), nullptr);
+        CreateChild(dialog_, "STATIC", "", WS_VISIBLE, 0, 0, 100, 10, kStatusId);
         SetAccount(address_, "zemit", "heslo");
     }
     void TearDown() override {

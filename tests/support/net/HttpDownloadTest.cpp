@@ -31,10 +31,7 @@ class HttpDownload : public ::testing::Test {
         ASSERT_FALSE(std::getenv("ZEMIT_TEST_DRIVE_D") == nullptr) << "run through with-drive-d.sh";
         GetCurrentDirectoryA(MAX_PATH, previous_);
         ASSERT_TRUE(SetCurrentDirectoryA(folder_.path().c_str()));
-        field_ =
-            CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 200, 20, owner_.get(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kUrlId)),
-                            GetModuleHandleA(nullptr), nullptr);
+        field_ = CreateChild(owner_.get(), "EDIT", "", ES_AUTOHSCROLL, 0, 0, 200, 20, kUrlId);
         ASSERT_NE(field_, nullptr);
         SendMessageA(field_, EM_SETLIMITTEXT, 0, 0);
         DeleteFileA(kPictureFile);

@@ -6,12 +6,12 @@
 
 #include "BoxChecks.h"
 #include "Files.h"
+#include "HostWindow.h"
 #include "MessageHost.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,10 +34,8 @@ constexpr int kRichId = 77;
 // the target of the operations.
 struct RichHost : ::testing::Test {
     void SetUp() override {
-        rich =
-            CreateWindowExA(0, "RichEdit20A", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 10, 360,
-                            220, host.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kRichId)),
-                            app::g_hInstance, nullptr);
+        rich = testsupport::CreateChild(host.get(), "RichEdit20A", "", WS_VISIBLE | ES_MULTILINE,
+                                        10, 10, 360, 220, kRichId);
         ASSERT_NE(rich, nullptr);
         support::RichEditTarget = rich;
         app::g_hMainDialog = host.get();
@@ -159,8 +157,7 @@ TEST_F(RichHost, FormatSelectionColourAndKeptFace) {
 
 TEST_F(RichHost, FormattingFailuresAreReportedByBoxes) {
     // A control that is no Rich Edit refuses the format.
-    HWND plain = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 240, 50, 20, host.get(),
-                                 nullptr, nullptr, nullptr);
+    HWND plain = testsupport::CreateChild(host.get(), "STATIC", "", WS_VISIBLE, 0, 240, 50, 20);
     testsupport::MessageBoxWatcher watcher;
     CHARFORMAT2A buffer = {};
     EXPECT_FALSE(support::FormatSelection(plain, CFM_BOLD, &buffer, 0, 0, 0, TRUE, 0, 0));

@@ -26,11 +26,9 @@ struct Controls {
     HWND combo;
     Controls() {
         app::g_hInstance = GetModuleHandleA(nullptr);
-        edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 200, 100, host.get(),
-                               reinterpret_cast<HMENU>(kEditId), app::g_hInstance, nullptr);
-        combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN | CBS_HASSTRINGS, 0, 0,
-                                200, 200, host.get(), reinterpret_cast<HMENU>(kComboId),
-                                app::g_hInstance, nullptr);
+        edit = CreateChild(host.get(), "EDIT", "", ES_AUTOHSCROLL, 0, 0, 200, 100, kEditId);
+        combo = CreateChild(host.get(), "COMBOBOX", "", CBS_DROPDOWN | CBS_HASSTRINGS, 0, 0, 200,
+                            200, kComboId);
         SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     }
     app::ControlBinding Edit() const {
