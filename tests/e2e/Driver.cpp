@@ -11,55 +11,22 @@ std::string Program::DefaultExe() {
     return testsupport::ExecutableDirectory() + "zemit.exe";
 }
 
-Program::Program(const std::string& exe) {
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE outputWrite = nullptr;
-    CreatePipe(&outputRead_, &outputWrite, &inherit, 0);
-    SetHandleInformation(outputRead_, HANDLE_FLAG_INHERIT, 0);
+namespace {
 
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_HIDE; // the program ignores the show state
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = outputWrite;
-    startup.hStdError = outputWrite;
-    // Started from another folder: the program must find its files by its own path.
+// Started from another folder: the program must find its files by its own path.
+std::string TempPath() {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    std::string commandLine = "\"" + exe + "\"";
-    CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, temp, &startup,
-                   &process_);
-    CloseHandle(outputWrite);
-    reader_ = std::thread([this] {
-        char chunk[4096];
-        DWORD read = 0;
-        while (ReadFile(outputRead_, chunk, sizeof chunk, &read, nullptr) && read > 0) {
-            output_.append(chunk, read);
-        }
-    });
+    return temp;
 }
 
-Program::~Program() {
-    if (Running()) {
-        TerminateProcess(process_.hProcess, 99);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
-    if (reader_.joinable()) {
-        reader_.join();
-    }
-    CloseHandle(outputRead_);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-}
+} // namespace
 
-bool Program::Running() const {
-    return process_.hProcess != nullptr &&
-           WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-}
+// The program ignores the show state it is given.
+Program::Program(const std::string& exe) : process_("\"" + exe + "\"", TempPath(), true) {}
 
 std::vector<HWND> Program::TopLevelWindows() const {
-    return testsupport::TopLevelWindows(process_.dwProcessId);
+    return testsupport::TopLevelWindows(process_.pid());
 }
 
 HWND Program::WaitForMainDialog(double seconds) {
@@ -79,15 +46,15 @@ HWND Program::WaitForMainDialog(double seconds) {
 }
 
 HWND Program::WaitForDialog(const std::string& caption, double seconds) const {
-    return testsupport::WaitForWindow(process_.dwProcessId, caption, seconds);
+    return testsupport::WaitForWindow(process_.pid(), caption, seconds);
 }
 
 std::vector<Box> Program::OpenBoxes() const {
-    return testsupport::OpenBoxes(process_.dwProcessId);
+    return testsupport::OpenBoxes(process_.pid());
 }
 
 Box Program::WaitForBox(double seconds) const {
-    return testsupport::WaitForBox(process_.dwProcessId, seconds);
+    return testsupport::WaitForBox(process_.pid(), seconds);
 }
 
 void Program::Answer(const Box& box, int id) const {
@@ -134,20 +101,6 @@ void Program::Key(HWND target, WORD virtualKey) const {
     keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
-}
-
-DWORD Program::WaitForExit(double seconds) {
-    WaitForSingleObject(process_.hProcess, static_cast<DWORD>(seconds * 1000));
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-}
-
-std::string Program::Output() {
-    if (!Running() && reader_.joinable()) {
-        reader_.join();
-    }
-    return output_;
 }
 
 } // namespace e2e

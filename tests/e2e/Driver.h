@@ -4,11 +4,11 @@
 #pragma once
 
 #include "Boxes.h"
+#include "Process.h"
 
 #include <windows.h>
 
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -20,9 +20,6 @@ class Program {
     // Starts `exe` (default: zemit.exe beside this driver) with its standard
     // output captured, from the temporary folder as its working directory.
     explicit Program(const std::string& exe = DefaultExe());
-    ~Program();
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
     static std::string DefaultExe();
 
@@ -50,18 +47,15 @@ class Program {
     void Key(HWND target, WORD virtualKey) const;
 
     // Waits for the process to end; returns its exit code (or STILL_ACTIVE).
-    DWORD WaitForExit(double seconds = 20);
-    bool Running() const;
+    DWORD WaitForExit(double seconds = 20) { return process_.WaitForExit(seconds); }
+    bool Running() const { return process_.Running(); }
     // Everything the program wrote to its standard output, once it has ended.
-    std::string Output();
-    DWORD pid() const { return process_.dwProcessId; }
-    DWORD thread() const { return process_.dwThreadId; }
+    std::string Output() { return process_.Output(); }
+    DWORD pid() const { return process_.pid(); }
+    DWORD thread() const { return process_.thread(); }
 
   private:
-    PROCESS_INFORMATION process_ = {};
-    HANDLE outputRead_ = nullptr;
-    std::thread reader_;
-    std::string output_;
+    testsupport::ChildProcess process_;
     HWND main_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "BoxChecks.h"
 #include "Files.h"
 #include "HostWindow.h"
+#include "Process.h"
 #include "Wait.h"
 
 #include <gtest/gtest.h>
@@ -230,31 +231,18 @@ struct PeerRun {
 // is recorded and answered.
 PeerRun RunPeer(const std::string& arguments) {
     PeerRun run;
-    std::string command = "\"" + ExecutableDirectory() + ZEMIT_FILES_PEER + "\" " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        ADD_FAILURE() << "peer not started: " << GetLastError();
-        return run;
-    }
+    ChildProcess peer("\"" + ExecutableDirectory() + ZEMIT_FILES_PEER + "\" " + arguments);
     const bool ended = WaitUntil(
         [&] {
-            for (const Box& box : OpenBoxes(process.dwProcessId)) {
+            for (const Box& box : OpenBoxes(peer.pid())) {
                 run.boxes.push_back(box);
                 AnswerBox(box);
             }
-            return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+            return !peer.Running();
         },
         60);
-    if (!ended) {
-        TerminateProcess(process.hProcess, 3);
-        ADD_FAILURE() << "peer did not end";
-    }
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_TRUE(ended) << "peer did not end";
+    run.exitCode = peer.WaitForExit(0);
     return run;
 }
 

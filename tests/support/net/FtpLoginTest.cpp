@@ -1,6 +1,7 @@
 // The socket FTP login against the scripted server, run in a child process
 // (it ends its process on failure): exact output bytes and exit status.
 #include "Files.h"
+#include "Process.h"
 
 #include <windows.h>
 
@@ -18,45 +19,13 @@ struct HostRun {
     DWORD status = 0;
 };
 
-// Runs the login host with `arguments` and gathers its standard output.
+// Runs the login host with `arguments` and gathers its output.
 HostRun RunHost(const std::string& arguments) {
-    HostRun run;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
-        ADD_FAILURE() << "no pipe";
-        return run;
-    }
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::string command =
-        "\"" + testsupport::ExecutableDirectory() + "ftp_login_host.exe\" " + arguments;
-    PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (!started) {
-        ADD_FAILURE() << "cannot start " << command;
-        CloseHandle(readEnd);
-        return run;
-    }
-    // Reading until the pipe's end also waits for the child to finish writing.
-    char chunk[4096];
-    DWORD count = 0;
-    while (ReadFile(readEnd, chunk, sizeof chunk, &count, nullptr) && count > 0) {
-        run.output.append(chunk, count);
-    }
-    CloseHandle(readEnd);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0) << command;
-    GetExitCodeProcess(process.hProcess, &run.status);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return run;
+    testsupport::ChildProcess host("\"" + testsupport::ExecutableDirectory() +
+                                   "ftp_login_host.exe\" " + arguments);
+    const DWORD status = host.WaitForExit(30);
+    EXPECT_NE(status, static_cast<DWORD>(STILL_ACTIVE)) << arguments;
+    return {host.Output(), status};
 }
 
 std::string Port(const char* scenario) {
