@@ -28,12 +28,6 @@ namespace {
 
 const char* const kMissingInput = "Vybrali jste hdonoty z comboboxů ?";
 
-std::string OwnPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 TEST(ModuleInfo, ProgramDirectoryIsTheExecutablesDirectory) {
     const std::string directory = ProgramDirectory();
     ASSERT_FALSE(directory.empty());
@@ -45,7 +39,7 @@ TEST(ModuleInfo, ProgramDirectoryIsTheExecutablesDirectory) {
 TEST(ModuleInfo, VersionTextReadsTheFixedFileVersion) {
     EXPECT_EQ(VersionText(ProgramDirectory() + "zemit.exe"), ZEMIT_VERSION_DOTTED);
     // This executable's file version differs from its product version.
-    EXPECT_EQ(VersionText(OwnPath()), "1.2.3.4");
+    EXPECT_EQ(VersionText(ExecutablePath()), "1.2.3.4");
 }
 
 TEST(ModuleInfo, VersionTextThrowsWithoutAVersion) {

@@ -7,10 +7,14 @@
 
 namespace testsupport {
 
-std::string ExecutableDirectory() {
+std::string ExecutablePath() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string full = path;
+    return path;
+}
+
+std::string ExecutableDirectory() {
+    const std::string full = ExecutablePath();
     return full.substr(0, full.rfind('\\') + 1);
 }
 

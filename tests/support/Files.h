@@ -6,7 +6,8 @@
 
 namespace testsupport {
 
-// The folder of the running executable, with its trailing backslash.
+// The running executable's full path, and its folder with the trailing backslash.
+std::string ExecutablePath();
 std::string ExecutableDirectory();
 
 // Whole file contents as bytes; "" when the file cannot be read.

@@ -3,14 +3,17 @@
 #include "update/UpdateDecision.h"
 
 #include "ListingSamples.h"
+#include "tests/support/ScriptedReader.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 using namespace update;
+using testsupport::ScriptedRead;
 using namespace std::string_literals;
 
 namespace {
@@ -159,12 +162,6 @@ TEST(ChooseUpdateBox, EntriesOrTheNoDataQuestion) {
     }
 }
 
-// A reader that plays back a script of reads.
-struct ScriptedRead {
-    bool ok;
-    std::string bytes;
-};
-
 TEST(GatherBody, AppendsExactlyWhatEachReadDelivers) {
     struct Case {
         const char* what;
@@ -184,24 +181,12 @@ TEST(GatherBody, AppendsExactlyWhatEachReadDelivers) {
         {"failure at once", {{false, ""}}, "", true},
     };
     for (const Case& c : cases) {
-        size_t next = 0;
-        std::vector<uint32_t> asked;
-        const GatheredBody got = GatherBody([&](char* buffer, uint32_t size, uint32_t* count) {
-            asked.push_back(size);
-            if (next >= c.reads.size()) {
-                ADD_FAILURE() << c.what << ": read after the end";
-                *count = 0;
-                return true;
-            }
-            const ScriptedRead& read = c.reads[next++];
-            read.bytes.copy(buffer, read.bytes.size());
-            *count = static_cast<uint32_t>(read.bytes.size());
-            return read.ok;
-        });
+        testsupport::ScriptedReader reader(c.reads);
+        const GatheredBody got = GatherBody(std::ref(reader));
         EXPECT_EQ(got.body, c.body) << c.what;
         EXPECT_EQ(got.failed, c.failed) << c.what;
-        EXPECT_EQ(next, c.reads.size()) << c.what;
-        EXPECT_EQ(asked, std::vector<uint32_t>(c.reads.size(), 250u)) << c.what;
+        EXPECT_TRUE(reader.finished()) << c.what;
+        EXPECT_EQ(reader.asked, std::vector<uint32_t>(c.reads.size(), 250u)) << c.what;
     }
 }
 

@@ -23,12 +23,6 @@ namespace {
 
 constexpr int kItem = 100;
 
-std::string OwnPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 // A file of the test data, as a path the Windows program can open.
 std::string DataFile(const std::string& name) {
     std::string path = std::string("Z:") + ZEMIT_TEST_DATA + "/" + name;
@@ -181,7 +175,7 @@ TEST(Files, CopyJpegFilesIntoAnEmptyFolder) {
 }
 
 TEST(Files, GetFileVersionTextReadsTheUsEnglishTable) {
-    EXPECT_EQ(GetFileVersionText(OwnPath().c_str()), "3.1.4.1 test");
+    EXPECT_EQ(GetFileVersionText(ExecutablePath().c_str()), "3.1.4.1 test");
     EXPECT_EQ(GetFileVersionText((ExecutableDirectory() + ZEMIT_FILES_PEER).c_str()), "");
     EXPECT_EQ(GetFileVersionText((ExecutableDirectory() + "missing.exe").c_str()), "");
 }
@@ -318,7 +312,7 @@ TEST(Files, ProcessNamesOfTheOwnWindow) {
     const HostWindow host;
     char path[MAX_PATH] = "junk";
     EXPECT_TRUE(GetWindowProcessPath(host.get(), path));
-    EXPECT_STREQ(path, OwnPath().c_str());
+    EXPECT_STREQ(path, ExecutablePath().c_str());
 
     char base[MAX_PATH] = "junk";
     char full[8] = "junk";

@@ -1,20 +1,19 @@
 // The download's read-and-write loop: the page fetch's loop with a writer.
 #include "update/PageBody.h"
 
+#include "tests/support/ScriptedReader.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 using namespace std::string_literals;
+using testsupport::ScriptedRead;
 using update::BodyEnd;
 
 namespace {
-
-struct ScriptedRead {
-    bool ok;
-    std::string bytes;
-};
 
 TEST(DownloadLoop, WritesEachChunkAsReadAndStopsAtTheFirstFailure) {
     struct Case {
@@ -40,28 +39,17 @@ TEST(DownloadLoop, WritesEachChunkAsReadAndStopsAtTheFirstFailure) {
         {"first write fails", {{true, a}}, 0, {a}, BodyEnd::takeFailed},
     };
     for (const Case& c : cases) {
-        size_t next = 0;
+        testsupport::ScriptedReader reader(c.reads);
         std::vector<std::string> written;
-        const BodyEnd end = update::PumpBody(
-            [&](char* buffer, uint32_t size, uint32_t* count) {
-                EXPECT_EQ(size, 250u) << c.what;
-                if (next >= c.reads.size()) {
-                    ADD_FAILURE() << c.what << ": read after the end";
-                    *count = 0;
-                    return true;
-                }
-                const ScriptedRead& read = c.reads[next++];
-                read.bytes.copy(buffer, read.bytes.size());
-                *count = static_cast<uint32_t>(read.bytes.size());
-                return read.ok;
-            },
-            [&](const char* bytes, uint32_t count) {
+        const BodyEnd end =
+            update::PumpBody(std::ref(reader), [&](const char* bytes, uint32_t count) {
                 written.emplace_back(bytes, count);
                 return written.size() <= c.writesAccepted;
             });
         EXPECT_EQ(end, c.end) << c.what;
         EXPECT_EQ(written, c.written) << c.what;
-        EXPECT_EQ(next, c.reads.size()) << c.what;
+        EXPECT_TRUE(reader.finished()) << c.what;
+        EXPECT_EQ(reader.asked, std::vector<uint32_t>(c.reads.size(), 250u)) << c.what;
     }
 }
 
