@@ -61,7 +61,6 @@ TEST_F(HttpDownload, PageIsSavedByteForByteAndReplacesAnEarlierFile) {
         std::string url, body;
     };
     const Case cases[] = {
-        {"exactly 500 bytes", BaseUrl() + "/pattern/500", Pattern(500)},
         {"empty body", BodyUrl(""), ""},
         {"404 body", BodyUrl("<html>404 Nenalezeno</html>", 404), "<html>404 Nenalezeno</html>"},
         {"zero bytes and CR LF", BodyUrl("a\0\r\n\0b"s), "a\0\r\n\0b"s},

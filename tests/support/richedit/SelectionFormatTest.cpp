@@ -47,7 +47,7 @@ TEST(ComposeSelectionFormat, ColourMaskAndKeptFields) {
         support::ComposeSelectionFormat(Read(0), 0x40000001, 255, 0, 0, true, false, false);
     EXPECT_EQ(sent.textColour, 0x0000FFu);
     EXPECT_EQ(sent.mask, 0x40000001u);
-    EXPECT_EQ(sent.backColour, support::kWhiteBackground);
+    EXPECT_EQ(sent.backColour, 0xFFFFFFu); // white
     EXPECT_EQ(sent.charSet, 238);
     EXPECT_EQ(sent.pitchAndFamily, 0x22);
     EXPECT_STREQ(sent.face, "Liberation Sans");
