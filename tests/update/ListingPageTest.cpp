@@ -3,7 +3,7 @@
 #include "update/UpdateDecision.h"
 
 #include "ListingSamples.h"
-#include "tests/support/ScriptedReader.h"
+#include "ScriptedReader.h"
 
 #include <gtest/gtest.h>
 

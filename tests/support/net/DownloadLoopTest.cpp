@@ -1,7 +1,7 @@
 // The download's read-and-write loop: the page fetch's loop with a writer.
 #include "update/PageBody.h"
 
-#include "tests/support/ScriptedReader.h"
+#include "ScriptedReader.h"
 
 #include <gtest/gtest.h>
 
