@@ -42,7 +42,8 @@ timeout 60 "${pin[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 
 coproc SERVER { exec /usr/bin/python3 "$root/tests/support/servers/page_server.py"; }
 server_pid=$SERVER_PID
-read -t 30 -r port _ <&"${SERVER[0]}"
+read -t 30 -r port <&"${SERVER[0]}" # ZEMIT_TEST_HTTP_PORT=<port>
+port="${port#*=}"
 url="http://127.0.0.1:$port/pattern/$bytes"
 output="Z:$(echo "$output_dir/page.bin" | tr / '\\')"
 

@@ -1,5 +1,5 @@
-// Test helper: addresses on the loopback page server that
-// servers/with-page-server.sh starts beside a Windows test, and the bodies it
+// Test helper: addresses on the loopback page server (servers/page_server.py,
+// started beside a Windows test by servers/with-server.sh), and the bodies it
 // is asked to serve.
 #pragma once
 
@@ -52,8 +52,8 @@ inline std::string Pattern(size_t size) {
 class Environment : public ::testing::Environment {
   public:
     void SetUp() override {
-        ASSERT_FALSE(Port("ZEMIT_TEST_HTTP_PORT").empty()) << "run through with-page-server.sh";
-        ASSERT_FALSE(Port("ZEMIT_TEST_CLOSED_PORT").empty()) << "run through with-page-server.sh";
+        ASSERT_FALSE(Port("ZEMIT_TEST_HTTP_PORT").empty()) << "run beside page_server.py";
+        ASSERT_FALSE(Port("ZEMIT_TEST_CLOSED_PORT").empty()) << "run beside page_server.py";
     }
 };
 

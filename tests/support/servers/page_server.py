@@ -9,8 +9,9 @@ stays in the tests:
   /vypisdownload.php  the maker's download listing with one entry for zemit
   /                   a home page
 Binds 127.0.0.1 on a free port (or the address and port given as arguments)
-and prints "<port> <closed port>" on one line, the second a port that was free
-a moment ago and has no listener.
+and prints, for with-server.sh, ZEMIT_TEST_HTTP_PORT=<port>,
+ZEMIT_TEST_CLOSED_PORT=<a port that was free a moment ago and has no listener>
+and "ready".
 """
 import http.server
 import socket
@@ -77,7 +78,9 @@ def main():
     host = sys.argv[1] if len(sys.argv) > 1 else "127.0.0.1"
     port = int(sys.argv[2]) if len(sys.argv) > 2 else 0
     server = Server((host, port), Handler)
-    print(server.server_address[1], closed_port(), flush=True)
+    print(f"ZEMIT_TEST_HTTP_PORT={server.server_address[1]}")
+    print(f"ZEMIT_TEST_CLOSED_PORT={closed_port()}")
+    print("ready", flush=True)
     server.serve_forever()
 
 
