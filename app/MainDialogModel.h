@@ -39,7 +39,8 @@ extern const char* const kHelpFileName;
 
 // Room for text read from a control, terminator included.
 constexpr int kTextBufferSize = 2048;
-// Longest path the version reader accepts (MAX_PATH less the terminator).
+// Longest path that fits the platform's classic path buffers (MAX_PATH less
+// the terminator): the version reader's and the support library's limit.
 constexpr std::size_t kLongestPath = 259;
 
 } // namespace app

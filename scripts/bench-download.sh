@@ -4,7 +4,7 @@
 # Wine process, both reading 250 bytes at a time, and prints both medians and
 # their ratio. Times are taken inside the program (Wine's start-up is left out).
 #
-# Pinned to one CPU and in its own prefix, as scripts/bench-http-fetch.sh
+# Pinned to one CPU and in its own prefix, as scripts/bench-fetch-env.sh
 # explains; ZEMIT_BENCH_UNPINNED=1 measures unpinned.
 # Usage: scripts/bench-download.sh [build tree (build/windows)] [rounds (9)] [bytes (16777216)]
 set -euo pipefail
@@ -20,31 +20,9 @@ fi
 
 cmake --build "$build" --target download_bench >/dev/null
 exe="$build/bench/windows/download_bench.exe"
-export WINEPREFIX="$build/wineprefix-bench"
-source "$root/scripts/wine-env.sh"
-"$root/scripts/wine-prefix.sh"
-pin=(taskset -c 0)
-if [ -n "${ZEMIT_BENCH_UNPINNED:-}" ]; then pin=(); fi
-
-server_pid=""
 output_dir="$(mktemp -d)"
-cleanup() {
-  if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null || true; fi
-  timeout 30 wineserver -k >/dev/null 2>&1 || true
-  timeout 30 wineserver -w >/dev/null 2>&1 || true
-  rm -rf "$output_dir"
-}
-trap cleanup EXIT
-timeout 30 wineserver -k >/dev/null 2>&1 || true
-timeout 30 wineserver -w >/dev/null 2>&1 || true
-timeout 60 "${pin[@]}" wineserver -p </dev/null >/dev/null 2>&1
-timeout 60 "${pin[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-
-coproc SERVER { exec /usr/bin/python3 "$root/tests/support/servers/page_server.py"; }
-server_pid=$SERVER_PID
-read -t 30 -r port <&"${SERVER[0]}" # ZEMIT_TEST_HTTP_PORT=<port>
-port="${port#*=}"
-url="http://127.0.0.1:$port/pattern/$bytes"
+bench_cleanup_extra() { rm -rf "$output_dir"; }
+source "$root/scripts/bench-fetch-env.sh"
 output="Z:$(echo "$output_dir/page.bin" | tr / '\\')"
 
 # One untimed round warms the server, the page cache and Wine.

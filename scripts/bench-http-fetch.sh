@@ -5,12 +5,7 @@
 # the ratios. The Wine figures are the fetch alone, timed inside the program
 # (Wine's start-up is left out); curl's is its own time_total.
 #
-# Wine and its wineserver run pinned to one CPU: every 250-byte read is a
-# round trip to the wineserver, and on an otherwise idle virtual machine the
-# wake-up of a second, halted CPU for each one made the fetch ten times slower.
-# Set ZEMIT_BENCH_UNPINNED=1 to measure that case too.
-#
-# Uses its own Wine prefix, so that it never touches a test run's wineserver.
+# Wine runs pinned to one CPU in its own prefix (see scripts/bench-fetch-env.sh).
 # Usage: scripts/bench-http-fetch.sh [build tree (build/windows)] [runs (9)] [bytes (16777216)]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,29 +20,7 @@ fi
 
 cmake --build "$build" --target http_fetch_bench >/dev/null
 exe="$build/bench/windows/http_fetch_bench.exe"
-export WINEPREFIX="$build/wineprefix-bench"
-source "$root/scripts/wine-env.sh"
-"$root/scripts/wine-prefix.sh"
-pin=(taskset -c 0)
-if [ -n "${ZEMIT_BENCH_UNPINNED:-}" ]; then pin=(); fi
-
-server_pid=""
-cleanup() {
-  if [ -n "$server_pid" ]; then kill "$server_pid" 2>/dev/null || true; fi
-  timeout 30 wineserver -k >/dev/null 2>&1 || true
-  timeout 30 wineserver -w >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-timeout 30 wineserver -k >/dev/null 2>&1 || true
-timeout 30 wineserver -w >/dev/null 2>&1 || true
-timeout 60 "${pin[@]}" wineserver -p </dev/null >/dev/null 2>&1
-timeout 60 "${pin[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-
-coproc SERVER { exec /usr/bin/python3 "$root/tests/support/servers/page_server.py"; }
-server_pid=$SERVER_PID
-read -t 30 -r port <&"${SERVER[0]}" # ZEMIT_TEST_HTTP_PORT=<port>
-port="${port#*=}"
-url="http://127.0.0.1:$port/pattern/$bytes"
+source "$root/scripts/bench-fetch-env.sh"
 
 fetch_wine() { # [bare]
   timeout 120 "${pin[@]}" wine "$exe" "$url" "$bytes" "$@" </dev/null | cut -d' ' -f1

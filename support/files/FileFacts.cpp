@@ -147,8 +147,8 @@ bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* 
         result = true;
     }
     if (wantPicture) {
-        wchar_t widePath[kMaxPathLength + 1] = {};
-        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, kMaxPathLength + 1);
+        wchar_t widePath[app::kLongestPath + 1] = {};
+        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, app::kLongestPath + 1);
         IPicture* picture = nullptr;
         HRESULT hr = OleLoadPicturePath(widePath, nullptr, 0, 0, IID_IPicture,
                                         reinterpret_cast<void**>(&picture));

@@ -2,16 +2,16 @@
 // reader and the bounded text of a shared view.
 #pragma once
 
+#include "app/MainDialogModel.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace support {
 
-// The platform's classic path limit: 259 characters and the terminator.
-constexpr size_t kMaxPathLength = 259;
-// Whether `path` fits the classic path buffers (and holds no zero byte that
-// would end it early).
+// Whether `path` fits the classic path buffers (app::kLongestPath characters
+// and the terminator) and holds no zero byte that would end it early.
 bool FitsPath(std::string_view path);
 
 // The text of a project file read line by line: each line without its line

@@ -47,6 +47,22 @@ template <class Use> bool WithNamedView(Use use) {
     return true;
 }
 
+// Maps `length` bytes of `file` read-write (growing the file to that length)
+// under `name` (null: unnamed). On failure closes the file and returns null.
+char* MapWholeFile(HANDLE file, DWORD length, const char* name, HANDLE* mapping) {
+    *mapping = CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, length, name);
+    if (*mapping == nullptr) {
+        CloseHandle(file);
+        return nullptr;
+    }
+    char* view = static_cast<char*>(MapViewOfFile(*mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    if (view == nullptr) {
+        CloseHandle(*mapping);
+        CloseHandle(file);
+    }
+    return view;
+}
+
 } // namespace
 
 bool OpenSharedFile(HWND dialog, int item) {
@@ -66,15 +82,9 @@ bool OpenSharedFile(HWND dialog, int item) {
         CloseHandle(file);
         return false;
     }
-    HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, size + 1, kMappingName);
-    if (mapping == nullptr) {
-        CloseHandle(file);
-        return false;
-    }
-    char* view = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    HANDLE mapping = nullptr;
+    char* view = MapWholeFile(file, size + 1, kMappingName, &mapping);
     if (view == nullptr) {
-        CloseHandle(mapping);
-        CloseHandle(file);
         return false;
     }
     view[size] = '\0';
@@ -130,15 +140,9 @@ bool PrependToFile(const char* path, const char* text) {
         return n == 0 && high == 0 && size != INVALID_FILE_SIZE;
     }
     const DWORD total = size + static_cast<DWORD>(n);
-    HANDLE mapping = CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, total, nullptr);
-    if (mapping == nullptr) {
-        CloseHandle(file);
-        return false;
-    }
-    char* view = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    HANDLE mapping = nullptr;
+    char* view = MapWholeFile(file, total, nullptr, &mapping); // grows the file by n
     if (view == nullptr) {
-        CloseHandle(mapping);
-        CloseHandle(file);
         return false;
     }
     std::memmove(view + n, view, size);

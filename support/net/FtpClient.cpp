@@ -51,23 +51,29 @@ struct Account {
     }
 };
 
+// Connects with the dialog's account fields; null after the box that says why.
+HINTERNET ConnectAccount(HWND dialog, HINTERNET hInternet, int serverId, int userId,
+                         int passwordId) {
+    if (hInternet == nullptr) {
+        Error(dialog, kNotOpen);
+        return nullptr;
+    }
+    const HINTERNET hConnected =
+        Account(dialog, serverId, userId, passwordId).Connect(hInternet); // password wiped here
+    if (hConnected == nullptr) {
+        Error(dialog, kCannotConnect);
+    }
+    return hConnected;
+}
+
 // The shared steps of an upload and a download on a connection of their own:
 // connect, enter the camera folder, `transfer`, disconnect. Returns whether
 // everything succeeded; each failure has shown its box.
 template <class Transfer>
 bool OnOwnConnection(HWND dialog, HINTERNET hInternet, int serverId, int userId, int passwordId,
                      Transfer transfer) {
-    if (hInternet == nullptr) {
-        Error(dialog, kNotOpen);
-        return false;
-    }
-    HINTERNET hFtp = nullptr;
-    {
-        const Account account(dialog, serverId, userId, passwordId);
-        hFtp = account.Connect(hInternet);
-    }
+    const HINTERNET hFtp = ConnectAccount(dialog, hInternet, serverId, userId, passwordId);
     if (hFtp == nullptr) {
-        Error(dialog, kCannotConnect);
         return false;
     }
     if (!FtpSetCurrentDirectoryA(hFtp, kCameraFolder)) {
@@ -192,17 +198,8 @@ bool ConnectFtp(HWND dialog, HINTERNET hInternet, HINTERNET& hFtp, int serverId,
         Notice(dialog, "Již je připojeno!");
         return true;
     }
-    if (hInternet == nullptr) {
-        Error(dialog, kNotOpen);
-        return false;
-    }
-    HINTERNET hConnected = nullptr;
-    {
-        const Account account(dialog, serverId, userId, passwordId);
-        hConnected = account.Connect(hInternet);
-    }
+    const HINTERNET hConnected = ConnectAccount(dialog, hInternet, serverId, userId, passwordId);
     if (hConnected == nullptr) {
-        Error(dialog, kCannotConnect);
         return false;
     }
     hFtp = hConnected;
