@@ -7,6 +7,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 #include <wincrypt.h>
 #include <wininet.h>
 
@@ -145,6 +146,25 @@ using LibraryOwner = Owner<traits::Library>;
 using MenuOwner = Owner<traits::Menu>;
 template <class Object> using GdiOwner = Owner<traits::GdiObject<Object>>;
 template <class Interface> using ComOwner = Owner<traits::ComPointer<Interface>>;
+
+// COM on the calling thread for as long as the object lives, when the thread
+// had none; a thread that already has it keeps it exactly as it was.
+class ComApartment {
+  public:
+    ComApartment() noexcept
+        : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        // S_FALSE (already initialised alike) counts too and is undone alike.
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+
+  private:
+    bool initialised_;
+};
 
 // A window's device context from GetDC, given back to the window at the end.
 class WindowDC {

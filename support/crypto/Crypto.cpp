@@ -45,25 +45,13 @@ bool WriteAll(HANDLE file, const void* bytes, size_t count) {
     return WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) && written == count;
 }
 
-// A new empty file beside `target`, to be moved over it once complete.
-std::string TemporaryBeside(const std::string& target) {
-    const size_t slash = target.find_last_of("\\/");
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    char name[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "zd0", 0, name) == 0) {
-        return "";
-    }
-    return name;
-}
-
-// Steps after the key export: the blob and the encrypted text into a temporary
-// file, then the move over the earlier encrypted file.
-bool WriteEncryptedFile(const std::string& target, HCRYPTKEY hKey, const std::vector<BYTE>& blob,
+// Steps after the key export: the blob and the encrypted text into the
+// temporary file beside the target, then the move over the earlier encrypted
+// file, in the same folder whatever the path's form.
+bool WriteEncryptedFile(const Dat0Names& names, HCRYPTKEY hKey, const std::vector<BYTE>& blob,
                         const char* text) {
-    const std::string temporary = TemporaryBeside(target);
-    if (temporary.empty()) {
-        return false;
-    }
+    const std::string& temporary = names.temporary;
+    const std::string& target = names.encrypted;
     base::FileOwner out(CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     const std::string length = EncodeBlobLength(static_cast<uint32_t>(blob.size()));
@@ -92,7 +80,7 @@ bool WriteEncryptedFile(const std::string& target, HCRYPTKEY hKey, const std::ve
 
 // The encryption with a new data key, the box text of the step that failed
 // or null. Every handle is released before the caller shows its box.
-const char* EncryptWithNewKey(const std::string& target, const char* text) {
+const char* EncryptWithNewKey(const Dat0Names& target, const char* text) {
     CryptSession session;
     if (!session.Acquire()) {
         return kAcquireFailed;
@@ -195,11 +183,11 @@ const char* DecryptInto(const Dat0Names& names, std::string& text) {
 
 bool EncryptTextToFile(const char* basePath, const char* text) {
     const Dat0Names names = MakeDat0Names(basePath == nullptr ? "" : basePath);
-    if (!names.fits || text == nullptr) {
+    if (!names.temporaryFits || text == nullptr) {
         MessageBoxA(nullptr, kWriteFailed, nullptr, MB_ICONERROR);
         return false;
     }
-    if (const char* failure = EncryptWithNewKey(names.encrypted, text)) {
+    if (const char* failure = EncryptWithNewKey(names, text)) {
         if (failure == kWriteFailed) {
             MessageBoxA(nullptr, kWriteFailed, nullptr, MB_ICONERROR);
         } else {

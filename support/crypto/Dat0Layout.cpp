@@ -8,7 +8,9 @@ Dat0Names MakeDat0Names(std::string_view basePath) {
     Dat0Names names;
     names.encrypted = std::string(basePath) + kEncryptedExtension;
     names.decrypted = std::string(basePath) + kDecryptedExtension;
+    names.temporary = names.encrypted + kTemporarySuffix;
     names.fits = !basePath.empty() && FitsPath(names.encrypted) && FitsPath(names.decrypted);
+    names.temporaryFits = names.fits && FitsPath(names.temporary);
     return names;
 }
 

@@ -135,8 +135,17 @@ bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* 
         result = true;
     }
     if (wantPicture) {
+        // The picture loader needs COM and a full path.
+        const base::ComApartment com;
+        char fullPath[MAX_PATH] = {};
+        const DWORD fullLength = GetFullPathNameA(path, MAX_PATH, fullPath, nullptr);
+        if (fullLength == 0 || fullLength >= MAX_PATH) {
+            *stage = kInfoOpen;
+            *code = fullLength == 0 ? GetLastError() : ERROR_FILENAME_EXCED_RANGE;
+            return false;
+        }
         wchar_t widePath[base::kLongestPath + 1] = {};
-        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, base::kLongestPath + 1);
+        MultiByteToWideChar(CP_ACP, 0, fullPath, -1, widePath, base::kLongestPath + 1);
         base::ComOwner<IPicture> picture;
         HRESULT hr = OleLoadPicturePath(widePath, nullptr, 0, 0, IID_IPicture,
                                         reinterpret_cast<void**>(picture.Put()));

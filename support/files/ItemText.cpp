@@ -66,7 +66,7 @@ bool SaveItemText(HWND dialog, const char* path, int item) {
     }
     DWORD written = 0;
     if (!WriteFile(file.Get(), text.bytes(), got, &written, nullptr) || written != got) {
-        ShowLastError(kWriteFailed);
+        return Fail(kWriteFailed);
     }
     return true;
 }

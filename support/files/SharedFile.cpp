@@ -46,7 +46,9 @@ template <class Use> bool WithNamedView(Use use) {
 }
 
 // `length` bytes of a file mapped read-write (the file grown to that length),
-// under a name or unnamed. The view goes before the mapping.
+// under a name or unnamed. The view goes before the mapping. A name already
+// in use gives nothing: the platform would hand back the other mapping, at
+// its own size, over another file.
 struct WholeFileMapping {
     base::KernelOwner mapping;
     base::ViewOwner view;
@@ -55,6 +57,9 @@ struct WholeFileMapping {
 WholeFileMapping MapWholeFile(HANDLE file, DWORD length, const char* name) {
     WholeFileMapping mapped;
     mapped.mapping.Reset(CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, length, name));
+    if (mapped.mapping && GetLastError() == ERROR_ALREADY_EXISTS) {
+        mapped.mapping.Reset();
+    }
     if (mapped.mapping) {
         mapped.view.Reset(MapViewOfFile(mapped.mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
     }
@@ -66,6 +71,10 @@ WholeFileMapping MapWholeFile(HANDLE file, DWORD length, const char* name) {
 bool OpenSharedFile(HWND dialog, int item) {
     char name[MAX_PATH];
     if (!AskOpenFileName(dialog, name) || SharedView != nullptr) {
+        return false;
+    }
+    // Another process shares a file already: the name is taken.
+    if (base::KernelOwner(OpenFileMappingA(FILE_MAP_READ, FALSE, kMappingName))) {
         return false;
     }
     base::FileOwner file(CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
@@ -135,8 +144,14 @@ bool PrependToFile(const char* path, const char* text) {
         return n == 0 && high == 0 && size != INVALID_FILE_SIZE;
     }
     const DWORD total = size + static_cast<DWORD>(n);
-    const WholeFileMapping mapped = MapWholeFile(file.Get(), total, nullptr); // grows the file by n
+    WholeFileMapping mapped = MapWholeFile(file.Get(), total, nullptr); // grows the file by n
     if (!mapped.view) {
+        // The file gets its own size back: a failed call leaves it as it was.
+        mapped.mapping.Reset();
+        LARGE_INTEGER end = {};
+        end.QuadPart = size;
+        SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file.Get());
         return false;
     }
     std::memmove(mapped.bytes() + n, mapped.bytes(), size);

@@ -29,7 +29,13 @@ void PrintLabel(const char* label) {
     std::fflush(stdout);
 }
 
+// No command line (a password among them) outlives its sending.
+void WipeSendBuffer() {
+    SecureZeroMemory(SendBuffer, sizeof SendBuffer);
+}
+
 [[noreturn]] void Fail() {
+    WipeSendBuffer();
     std::exit(-1);
 }
 
@@ -39,10 +45,11 @@ void Send(const char* label, SOCKET socket, const char* verb, const char* argume
     if (length < 0) {
         PrintLabel(label);
         Print(ftplog::kFailed);
-        Print(ftplog::kCommandTooLong);
+        Print(length == ftplog::kLineBreak ? ftplog::kLineBreakInCommand : ftplog::kCommandTooLong);
         Fail();
     }
     SendCommand(label, socket, SendBuffer, length);
+    WipeSendBuffer();
 }
 
 } // namespace

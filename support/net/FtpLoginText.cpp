@@ -11,6 +11,7 @@ const char* const kReceiveFailed = "FAILED!\n";
 const char* const kReceiveError = "[-] Recv data error.\n";
 const char* const kSocketError = "[-] Create socket error.\r\n";
 const char* const kCommandTooLong = "[-] Command too long.\r\n";
+const char* const kLineBreakInCommand = "[-] Line break in command.\r\n";
 
 namespace {
 
@@ -68,12 +69,13 @@ int FormatCommand(char* buffer, size_t size, const char* verb, const char* argum
     const size_t verbLength = std::strlen(verb);
     const size_t argumentLength = argument == nullptr ? 0 : std::strlen(argument);
     // verb, space, argument, CR LF and the terminating zero
-    if (size == 0 || verbLength > size || argumentLength > size ||
+    const bool lineBreak = argumentLength > 0 && std::strpbrk(argument, "\r\n") != nullptr;
+    if (lineBreak || size == 0 || verbLength > size || argumentLength > size ||
         verbLength + argumentLength + 4 > size) {
         if (size > 0) {
             buffer[0] = '\0';
         }
-        return -1;
+        return lineBreak ? kLineBreak : kTooLong;
     }
     char* out = buffer;
     std::memcpy(out, verb, verbLength);

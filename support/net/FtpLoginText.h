@@ -9,13 +9,14 @@
 namespace support::ftplog {
 
 // Ends of a step's line, after its "[+] %s......" label.
-extern const char* const kOk;             // "OK!\r\n"
-extern const char* const kFailed;         // "FAILED!\r\n"
-extern const char* const kReceiveOk;      // "OK!\n"
-extern const char* const kReceiveFailed;  // "FAILED!\n"
-extern const char* const kReceiveError;   // "[-] Recv data error.\n"
-extern const char* const kSocketError;    // "[-] Create socket error.\r\n"
-extern const char* const kCommandTooLong; // "[-] Command too long.\r\n"
+extern const char* const kOk;                 // "OK!\r\n"
+extern const char* const kFailed;             // "FAILED!\r\n"
+extern const char* const kReceiveOk;          // "OK!\n"
+extern const char* const kReceiveFailed;      // "FAILED!\n"
+extern const char* const kReceiveError;       // "[-] Recv data error.\n"
+extern const char* const kSocketError;        // "[-] Create socket error.\r\n"
+extern const char* const kCommandTooLong;     // "[-] Command too long.\r\n"
+extern const char* const kLineBreakInCommand; // "[-] Line break in command.\r\n"
 
 std::string StepLabel(const char* label);            // "[+] %s......"
 std::string TryingLabel(const char* host, int port); // "[+] Trying %s:%d......"
@@ -35,10 +36,16 @@ ReplyVerdict JudgeReply(const char* reply);
 // the other verdicts.
 std::string VerdictLine(ReplyVerdict verdict, const char* reply);
 
+// Results of FormatCommand for a command that must not be sent.
+constexpr int kTooLong = -1;   // the line does not fit the buffer
+constexpr int kLineBreak = -2; // the argument holds CR or LF, which would end the
+                               // command early and start another one
+
 // Writes "<verb> <argument>\r\n" and its terminating zero into `buffer` of
-// `size` bytes and returns the line's length; returns -1 and leaves the buffer
-// an empty text when the line does not fit, so that nothing is written past
-// the buffer and no cut command is ever sent.
+// `size` bytes and returns the line's length; returns kTooLong or kLineBreak
+// and leaves the buffer an empty text when the line does not fit or the
+// argument holds a line break, so that nothing is written past the buffer and
+// no cut or smuggled command is ever sent.
 int FormatCommand(char* buffer, size_t size, const char* verb, const char* argument);
 
 } // namespace support::ftplog

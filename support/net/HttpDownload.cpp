@@ -44,10 +44,9 @@ bool DownloadPageToFile(HWND owner, const char* url, const char* path) {
         });
     file.Reset();
     reader.Close();
-    // A page cut short must not pass for the whole page, here as in the page
-    // fetch: the partial file goes and the failure is reported.
+    // A page cut short must not pass for the whole page: the failure is
+    // reported, and what was received stays in the file.
     if (end != base::BodyEnd::complete) {
-        DeleteFileA(path);
         base::ShowFetchError(owner, end == base::BodyEnd::readFailed ? base::kReadFailed
                                                                      : "Soubor nelze zapsat");
         return false;

@@ -221,6 +221,14 @@ void Record(HWND dialog, DialogSeen* seen) {
     seen->owner = GetWindow(dialog, GW_OWNER);
     seen->colour = WindowText(GetDlgItem(dialog, 706)) + "," + WindowText(GetDlgItem(dialog, 707)) +
                    "," + WindowText(GetDlgItem(dialog, 708));
+    // Folded, the dialog is cut off before its colour fields.
+    HWND red = GetDlgItem(dialog, 706);
+    RECT client = {}, field = {};
+    GetClientRect(dialog, &client);
+    if (red != nullptr && GetWindowRect(red, &field)) {
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&field), 2);
+    }
+    seen->fullyOpen = red != nullptr && IsWindowVisible(red) && field.right <= client.right;
 }
 
 void SetField(HWND dialog, int id, const std::string& text) {

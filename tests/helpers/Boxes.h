@@ -94,7 +94,8 @@ class DialogAnswerer {
 // What a common dialog showed when it was answered.
 struct DialogSeen {
     HWND owner = nullptr;
-    std::string colour; // a colour dialog's red, green and blue fields: "r,g,b"
+    std::string colour;     // a colour dialog's red, green and blue fields: "r,g,b"
+    bool fullyOpen = false; // a colour dialog shows those fields
 };
 
 // Answers for a DialogAnswerer; each records what the dialog showed in `seen`.

@@ -3,7 +3,9 @@ is on the loopback.
 
 Usage: folder_server.py <address> <port>
 Serves a new temporary folder (removed when the server stops) at
-http://<address>:<port>/; doubled slashes in a path count as one. Prints
+http://<address>:<port>/; doubled slashes in a path count as one. Each
+request's path, as it came on the wire, is added as a line to ".requests" in
+the folder. Prints
 ZEMIT_TEST_SITE_FOLDER=<the folder as a Wine path on drive Z:>, then "ready".
 """
 import functools
@@ -18,6 +20,11 @@ import tempfile
 class Handler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
+
+    def do_GET(self):
+        with open(f"{self.directory}/.requests", "a", encoding="latin-1") as log:
+            log.write(self.path + "\n")
+        super().do_GET()
 
 
 class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):

@@ -207,4 +207,38 @@ TEST(Crypto, UnwritableTargetsAreRefusedAndKeepTheEarlierFile) {
     EXPECT_EQ(DecryptFileToText(base.c_str()), std::optional<std::string>("earlier"));
 }
 
+TEST(Crypto, EncryptsInAFolderTooLongForSystemTemporaryNames) {
+    const TempFolder temp("crypto-long");
+    // A folder of 248 characters: the .dat0 name still fits the path limit.
+    const std::string folder = temp.path() + std::string(248 - temp.path().size(), 'f');
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string path = folder + "\\d";
+    MessageBoxWatcher watcher;
+    EXPECT_TRUE(EncryptTextToFile(path.c_str(), "dlouha cesta"));
+    ExpectNoBox(watcher.boxes());
+    EXPECT_EQ(DecryptFileToText(path.c_str()), std::optional<std::string>("dlouha cesta"));
+}
+
+TEST(Crypto, EncryptionWithoutTheUsersKeysGivesTheBoxOfTheMissingStep) {
+    // The default container comes back with its pair, whatever happens here.
+    struct Restore {
+        ~Restore() { EnsureContainer(nullptr); }
+    } restore;
+    const TempFolder temp("crypto-keys");
+    HCRYPTPROV provider = 0;
+    CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_DELETEKEYSET);
+    {
+        MessageBoxWatcher watcher;
+        EXPECT_FALSE(EncryptTextToFile((temp / "a").c_str(), "text"));
+        ExpectOneBox(watcher.boxes(), "CryptAcquireContext Error", "Error", nullptr, nullptr);
+    }
+    // A container without a key-exchange pair.
+    ASSERT_TRUE(CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_NEWKEYSET));
+    CryptReleaseContext(provider, 0);
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(EncryptTextToFile((temp / "b").c_str(), "text"));
+    ExpectOneBox(watcher.boxes(), "CryptGetUserKey Error", "Error", nullptr, nullptr);
+    EXPECT_FALSE(FileExists(temp / "b.dat0"));
+}
+
 } // namespace

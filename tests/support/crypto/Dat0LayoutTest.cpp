@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <vector>
 
 using namespace support;
@@ -89,10 +91,59 @@ TEST(Dat0Layout, NamesFitThePathLimit) {
     EXPECT_TRUE(names.fits);
     EXPECT_EQ(names.encrypted, "C:\\data\\tajne.dat0");
     EXPECT_EQ(names.decrypted, "C:\\data\\tajne.dec");
+    EXPECT_EQ(names.temporary, "C:\\data\\tajne.dat0~");
     EXPECT_TRUE(MakeDat0Names(std::string(254, 'a')).fits); // 259 with ".dat0"
+    EXPECT_TRUE(MakeDat0Names(std::string(253, 'a')).temporaryFits);
+    EXPECT_FALSE(MakeDat0Names(std::string(254, 'a')).temporaryFits);
     EXPECT_FALSE(MakeDat0Names(std::string(255, 'a')).fits);
     EXPECT_FALSE(MakeDat0Names("").fits);
     EXPECT_FALSE(MakeDat0Names(std::string("a\0b", 3)).fits);
+}
+
+// Reads `file` as the decryption does, with reads, the key import and the
+// decryption failing where a case says so.
+TEST(Dat0Layout, ReadingStopsAtTheFirstFailingStep) {
+    const std::string body = std::string(2048, 'x') + "yz";
+    const std::string file = EncodeBlobLength(3) + "key" + body;
+    struct Case {
+        const char* what;
+        int failingRead; // the reads are numbered from 1; 0: none fails
+        bool importRefused;
+        int failingChunk; // 0: none fails
+        Dat0End end;
+        size_t textLength;
+    };
+    const Case cases[] = {
+        {"complete", 0, false, 0, Dat0End::complete, body.size()},
+        {"length field", 1, false, 0, Dat0End::badKey, 0},
+        {"blob", 2, false, 0, Dat0End::badKey, 0},
+        {"key refused", 0, true, 0, Dat0End::badKey, 0},
+        {"second chunk", 4, false, 0, Dat0End::readFailed, 2048},
+        {"decryption", 0, false, 2, Dat0End::decryptFailed, 2048},
+    };
+    for (const Case& c : cases) {
+        size_t offset = 0;
+        int reads = 0, chunks = 0;
+        std::string text;
+        unsigned char buffer[kDat0BufferSize];
+        const Dat0End end = ReadDat0(
+            file.size(), buffer,
+            [&](unsigned char* bytes, size_t count) {
+                if (++reads == c.failingRead || count > file.size() - offset) {
+                    return false;
+                }
+                std::memcpy(bytes, file.data() + offset, count);
+                offset += count;
+                return true;
+            },
+            [&](const unsigned char* blob, uint32_t n) {
+                return !c.importRefused &&
+                       std::string(reinterpret_cast<const char*>(blob), n) == "key";
+            },
+            [&](unsigned char*, uint32_t*, bool) { return ++chunks != c.failingChunk; }, text);
+        EXPECT_EQ(end, c.end) << c.what;
+        EXPECT_EQ(text.size(), c.textLength) << c.what;
+    }
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // files, the shared file between two processes, and process names.
 #include "support/files/Files.h"
 
+#include "base/Owners.h"
+
 #include "BoxChecks.h"
 #include "Files.h"
 #include "HostWindow.h"
@@ -88,6 +90,17 @@ TEST(Files, QueryFileInfoOfPicturesAndFiles) {
                               nullptr, &stage, &code));
     EXPECT_EQ(size, ReadFileBytes(DataFile("photo.jpg")).size());
     EXPECT_GE(created.wYear, 1980);
+
+    // A name relative to the current folder reaches the picture loader whole.
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(DataFile("").c_str()));
+    width = 0;
+    EXPECT_TRUE(
+        QueryFileInfo("photo.jpg", nullptr, nullptr, &width, nullptr, nullptr, &stage, &code))
+        << std::hex << code;
+    EXPECT_EQ(width, 37);
+    SetCurrentDirectoryA(previous);
 
     EXPECT_FALSE(QueryFileInfo(DataFile("icon.ico").c_str(), nullptr, nullptr, &width, nullptr,
                                nullptr, &stage, &code));
@@ -206,14 +219,23 @@ TEST(Files, SaveAndLoadItemText) {
                  nullptr, IDI_HAND);
 }
 
-TEST(Files, SaveItemTextReportsAFileThatCannotBeCreated) {
+TEST(Files, SaveItemTextReportsFailuresAndFails) {
     const TempFolder temp("items-bad");
     const ItemHost host;
     host.SetText("text");
-    MessageBoxWatcher watcher;
-    EXPECT_FALSE(SaveItemText(host.host.get(), (temp / "no\\such\\folder.txt").c_str(), kItem));
-    ExpectOneBox(watcher.boxes(), LastError(ERROR_PATH_NOT_FOUND), "Nepodařilo se vytvořit soubor",
-                 nullptr, IDI_HAND);
+    const struct {
+        std::string path;
+        DWORD error;
+        const char* caption;
+    } cases[] = {
+        {temp / "no\\such\\folder.txt", ERROR_PATH_NOT_FOUND, "Nepodařilo se vytvořit soubor"},
+        {"Z:\\dev\\full", ERROR_DISK_FULL, "Chyba zápisu do souboru"}, // every write fails
+    };
+    for (const auto& c : cases) {
+        MessageBoxWatcher watcher;
+        EXPECT_FALSE(SaveItemText(host.host.get(), c.path.c_str(), kItem)) << c.path;
+        ExpectOneBox(watcher.boxes(), LastError(c.error), c.caption, nullptr, IDI_HAND, c.path);
+    }
 }
 
 struct PeerRun {
@@ -264,6 +286,16 @@ TEST(Files, SharedFileBetweenTwoProcesses) {
     ExpectNoBox(shown.boxes);
     EXPECT_EQ(ReadFileBytes(temp / "seen.txt"), "0123456789");
 
+    // Another process cannot share a file of its own under the same name:
+    // neither file changes, and it is told so.
+    const std::string other(4000, 'o');
+    ASSERT_TRUE(WriteFileBytes(temp / "other.txt", other));
+    const PeerRun refused = RunPeer("open \"" + (temp / "other.txt") + "\"");
+    EXPECT_EQ(refused.exitCode, 0u);
+    ExpectNoBox(refused.boxes);
+    EXPECT_EQ(std::string(SharedView, 11), std::string("0123456789\0", 11));
+    EXPECT_EQ(ReadFileBytes(temp / "other.txt"), other);
+
     const PeerRun masked = RunPeer("mask");
     EXPECT_EQ(masked.exitCode, 1u);
     EXPECT_EQ(std::string(SharedView), "**********");
@@ -306,6 +338,22 @@ TEST(Files, PrependToFile) {
     }
     EXPECT_FALSE(PrependToFile((temp / "missing.txt").c_str(), "abc"));
     EXPECT_FALSE(FileExists(temp / "missing.txt"));
+
+    // A file too large to view in a 32-bit process (sparse, so cheap): the
+    // call fails and the file keeps its size.
+    const std::string large = temp / "large.bin";
+    LARGE_INTEGER size = {};
+    size.QuadPart = 0xF0000000;
+    {
+        const base::FileOwner file(
+            CreateFileA(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) &&
+                    SetEndOfFile(file.Get()));
+    }
+    EXPECT_FALSE(PrependToFile(large.c_str(), "abc"));
+    WIN32_FILE_ATTRIBUTE_DATA facts = {};
+    ASSERT_TRUE(GetFileAttributesExA(large.c_str(), GetFileExInfoStandard, &facts));
+    EXPECT_EQ(facts.nFileSizeLow, size.LowPart);
 }
 
 TEST(Files, ProcessNamesOfTheOwnWindow) {
@@ -318,7 +366,7 @@ TEST(Files, ProcessNamesOfTheOwnWindow) {
     char full[8] = "junk";
     EXPECT_TRUE(GetProcessModuleNames(GetCurrentProcessId(), base, MAX_PATH, full, sizeof full));
     EXPECT_STREQ(base, "files_tests.exe");
-    EXPECT_LT(std::string(full).size(), sizeof full); // cut to the buffer, terminated
+    EXPECT_EQ(std::string(full), ExecutablePath().substr(0, sizeof full - 1)); // cut, terminated
 
     EXPECT_FALSE(GetProcessModuleNames(0xFFFFFFF0u, base, MAX_PATH, nullptr, 0));
     EXPECT_STREQ(base, "");

@@ -323,7 +323,8 @@ TEST_F(MenuHost, ChooseMenuCommandColourWithTheColourDialog) {
         EXPECT_TRUE(support::ChooseMenuCommandColour(host.get(), ID_GREEN));
         EXPECT_TRUE(answerer.seen());
     }
-    EXPECT_EQ(seen.colour, "0,128,0"); // the item's colour, fully open
+    EXPECT_EQ(seen.colour, "0,128,0"); // the item's colour
+    EXPECT_TRUE(seen.fullyOpen);
     EXPECT_EQ(seen.owner, host.get());
     EXPECT_EQ(support::GetMenuCommandData(host.get(), ID_GREEN), 0x1E140Au);
     EXPECT_EQ(support::MenuCustomColours[0], 0x1E140Au);

@@ -116,4 +116,14 @@ TEST(FtpLogin, UserNameBeyondTheSendBufferIsRefusedNotSent) {
     EXPECT_EQ(run.status, kEnded);
 }
 
+TEST(FtpLogin, PasswordWithALineBreakIsRefusedNotSent) {
+    const HostRun run = RunHost("127.0.0.1 " + Port("OK") + " zemit heslo\\r\\nDELE");
+    EXPECT_EQ(run.output, "[+] Trying 127.0.0.1:" + Port("OK") +
+                              "......OK!\r\n[+] Get FTP Server banner......OK!\n"
+                              "<==\r\n220 Zemit FTP ready\r\n<==\r\n"
+                              "[+] Send USER......OK!\r\n<==\r\n331 Password required\r\n<==\r\n"
+                              "[+] Send PASS......FAILED!\r\n[-] Line break in command.\r\n");
+    EXPECT_EQ(run.status, kEnded);
+}
+
 } // namespace

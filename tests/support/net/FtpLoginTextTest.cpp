@@ -61,7 +61,7 @@ TEST(FtpLoginText, CommandFitsItsBufferOrIsRefusedWhole) {
     struct Case {
         size_t size;
         const char* argument;
-        int length; // -1: refused
+        int length; // below zero: refused
         std::string text;
     };
     const Case cases[] = {
@@ -71,6 +71,9 @@ TEST(FtpLoginText, CommandFitsItsBufferOrIsRefusedWhole) {
         {12, "zemit", -1, ""},               // no room for the zero
         {8, "zemit", -1, ""},
         {1, "zemit", -1, ""},
+        {64, "zemit\r\nDELE x", kLineBreak, ""}, // a second command smuggled in
+        {64, "a\nb", kLineBreak, ""},
+        {64, "\r", kLineBreak, ""},
     };
     for (const Case& c : cases) {
         // Guard bytes behind the buffer show any write past it.
