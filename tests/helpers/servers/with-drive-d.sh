@@ -1,6 +1,7 @@
 #!/bin/bash
-# Runs a command with drive D: of the Wine prefix $1 linked to a new empty
-# folder (exported as ZEMIT_TEST_DRIVE_D). Afterwards the folder goes and the
+# Runs a command with drive D: of the Wine prefix $1 linked to a new folder
+# (exported as ZEMIT_TEST_DRIVE_D) that holds only "full", a link to the
+# device on which every write fails (ENOSPC). Afterwards the folder goes and the
 # prefix's own D: link, if it had one, comes back.
 #   with-drive-d.sh <wine prefix> <command...>
 set -uo pipefail
@@ -21,5 +22,6 @@ restore() {
 trap restore EXIT
 rm -f "$link"
 ln -s "$folder" "$link"
+ln -s /dev/full "$folder/full"
 export ZEMIT_TEST_DRIVE_D="$folder"
 "$@"
