@@ -2,6 +2,8 @@
 // a formula is joined from the four texts, the caption and the version text.
 #pragma once
 
+#include "base/PathLimit.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,8 +41,7 @@ extern const char* const kHelpFileName;
 
 // Room for text read from a control, terminator included.
 constexpr int kTextBufferSize = 2048;
-// Longest path that fits the platform's classic path buffers (MAX_PATH less
-// the terminator): the version reader's and the support library's limit.
-constexpr std::size_t kLongestPath = 259;
+// The version reader takes paths up to the shared limit.
+using base::kLongestPath;
 
 } // namespace app

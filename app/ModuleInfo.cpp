@@ -1,5 +1,7 @@
 #include "app/ModuleInfo.h"
 
+#include "base/Owners.h"
+
 #include "app/MainDialogModel.h"
 
 #include <windows.h>
@@ -28,23 +30,18 @@ std::string VersionText(std::string path) {
     if (size == 0) {
         throw 0;
     }
-    HANDLE heap = GetProcessHeap();
-    void* block = HeapAlloc(heap, 0, size);
-    if (block == nullptr) {
+    const base::HeapBlockOwner block(HeapAlloc(GetProcessHeap(), 0, size));
+    if (!block) {
         throw 0;
     }
     VS_FIXEDFILEINFO* fixedInfo = nullptr;
     UINT length = 0;
-    if (!GetFileVersionInfoA(szPath, 0, size, block) ||
-        !VerQueryValueA(block, "\\", reinterpret_cast<void**>(&fixedInfo), &length) ||
+    if (!GetFileVersionInfoA(szPath, 0, size, block.Get()) ||
+        !VerQueryValueA(block.Get(), "\\", reinterpret_cast<void**>(&fixedInfo), &length) ||
         fixedInfo == nullptr || length < sizeof(VS_FIXEDFILEINFO)) {
-        HeapFree(heap, 0, block);
         throw 0;
     }
-    const DWORD versionMS = fixedInfo->dwFileVersionMS;
-    const DWORD versionLS = fixedInfo->dwFileVersionLS;
-    HeapFree(heap, 0, block);
-    return FormatFileVersion(versionMS, versionLS);
+    return FormatFileVersion(fixedInfo->dwFileVersionMS, fixedInfo->dwFileVersionLS);
 }
 
 } // namespace app

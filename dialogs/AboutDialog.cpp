@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "app/LabelFont.h"
+#include "base/Owners.h"
 #include "resources/resource.h"
 #include "update/SiteUrls.h"
 
@@ -14,12 +15,12 @@ constexpr int kLinkFontHeight = -22;
 const char* const kLinkFontFace = "Times New Roman";
 
 // Created when the dialog opens, deleted when it closes.
-HBRUSH background = nullptr;
-HFONT linkFont = nullptr;
+base::GdiOwner<HBRUSH> background;
+base::GdiOwner<HFONT> linkFont;
 
 void Open(HWND dialog) {
-    background = CreateSolidBrush(kBackground);
-    linkFont = app::ApplyLabelFont(dialog, IDC_HOME_LINK, kLinkFontHeight, kLinkFontFace);
+    background.Reset(CreateSolidBrush(kBackground));
+    linkFont.Reset(app::ApplyLabelFont(dialog, IDC_HOME_LINK, kLinkFontHeight, kLinkFontFace));
     // Sets the cursor of the static class: every static of the process shows the hand.
     HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
     SetClassLongA(GetDlgItem(dialog, IDC_HOME_LINK), GCL_HCURSOR, reinterpret_cast<LONG>(hand));
@@ -27,10 +28,8 @@ void Open(HWND dialog) {
 }
 
 void Close(HWND dialog, int id) {
-    DeleteObject(background);
-    DeleteObject(linkFont);
-    background = nullptr;
-    linkFont = nullptr;
+    background.Reset();
+    linkFont.Reset();
     EndDialog(dialog, id);
 }
 
@@ -55,11 +54,11 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         }
     case WM_CTLCOLORDLG:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<INT_PTR>(background);
+        return reinterpret_cast<INT_PTR>(background.Get());
     case WM_CTLCOLORSTATIC:
         SetTextColor(reinterpret_cast<HDC>(wParam), kLinkColour);
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return reinterpret_cast<INT_PTR>(background);
+        return reinterpret_cast<INT_PTR>(background.Get());
     default:
         (void)lParam;
         return FALSE;

@@ -1,5 +1,7 @@
 #include "dialogs/HelpViewer.h"
 
+#include "base/Owners.h"
+
 #include "app/MainDialogModel.h"
 #include "app/ModuleInfo.h"
 #include "resources/resource.h"
@@ -21,16 +23,15 @@ DWORD CALLBACK ReadPiece(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* del
 } // namespace
 
 void LoadRtfFile(HWND richEdit, const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const base::FileOwner file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         MessageBoxA(richEdit, "FILE ERROR", "Error", MB_OK);
         return;
     }
-    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(file), 0, ReadPiece};
+    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(file.Get()), 0, ReadPiece};
     SendMessageA(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     SendMessageA(richEdit, EM_SETMODIFY, FALSE, 0);
-    CloseHandle(file);
 }
 
 INT_PTR CALLBACK HelpViewerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {

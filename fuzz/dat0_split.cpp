@@ -1,13 +1,16 @@
-// Feeds arbitrary bytes to the split of an encrypted ".dat0" file and checks
-// it against the layout: a valid split gives back exactly the file, an invalid
-// one only happens when the length field, the blob or the limit is wrong.
-// The chunking of the body and the text's end at a zero byte are checked too.
+// Feeds arbitrary bytes to the reading of an encrypted ".dat0" file, as the
+// decryption reads it (with the cryptography left out), and checks it against
+// the layout: a valid split gives back exactly the file, an invalid one only
+// happens when the length field, the blob or the limit is wrong; the body
+// goes through in consecutive chunks, only the last (short) one final, and
+// the text ends at the body's first zero byte.
 #include "support/crypto/Dat0Layout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,7 +23,9 @@ void Check(bool condition) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string_view file(reinterpret_cast<const char*>(data), size);
+    // An exact-size copy, so that a read past the end is seen.
+    const std::vector<char> bytes(data, data + size);
+    const std::string_view file(bytes.data(), size);
     const support::Dat0Parts parts = support::SplitDat0(file);
     const bool plausible = size >= 4 && [&] {
         const uint32_t n = support::DecodeBlobLength(data);
@@ -39,23 +44,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
               std::string(parts.blob) + std::string(parts.body) ==
           std::string(file));
 
-    // The body's decryption chunks: consecutive, only the last (short) one final.
+    // The decryption's reading, with reads served from the file.
+    size_t offset = 0;
     size_t covered = 0;
+    bool ended = false;
     std::string text;
-    bool open = true;
-    support::ForEachChunk(
-        parts.body.size(), support::kDecryptChunk, [&](size_t offset, size_t count, bool final) {
-            Check(offset == covered && count <= support::kDecryptChunk);
-            Check(final == (count < support::kDecryptChunk));
-            covered += count;
-            if (open) {
-                open = support::AppendUpToZero(text, parts.body.data() + offset, count);
-            }
+    unsigned char buffer[support::kDat0BufferSize];
+    const support::Dat0End end = support::ReadDat0(
+        size, buffer,
+        [&](unsigned char* into, size_t count) {
+            Check(count <= sizeof buffer && count <= size - offset);
+            std::memcpy(into, bytes.data() + offset, count);
+            offset += count;
             return true;
-        });
-    Check(covered == parts.body.size());
-    const size_t zero = parts.body.find('\0');
-    Check(text == parts.body.substr(0, zero));
-    Check(open == (zero == std::string_view::npos));
+        },
+        [&](const unsigned char* blob, uint32_t n) {
+            Check(n == parts.blob.size() && std::memcmp(blob, parts.blob.data(), n) == 0);
+            return true;
+        },
+        [&](unsigned char*, uint32_t* count, bool final) {
+            Check(!ended && *count <= support::kDecryptChunk);
+            Check(final == (*count < support::kDecryptChunk));
+            covered += *count;
+            ended = final;
+            return true;
+        },
+        text);
+    Check(end == support::Dat0End::complete && ended);
+    Check(offset == size && covered == parts.body.size());
+    Check(text == parts.body.substr(0, parts.body.find('\0')));
     return 0;
 }

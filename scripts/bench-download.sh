@@ -8,21 +8,10 @@
 # explains; ZEMIT_BENCH_UNPINNED=1 measures unpinned.
 # Usage: scripts/bench-download.sh [build tree (build/windows)] [rounds (9)] [bytes (16777216)]
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build/windows}" && pwd)"
-rounds="${2:-9}"
-bytes="${3:-16777216}"
-
-if [ -z "${ZEMIT_UNDER_XVFB:-}" ]; then
-  export ZEMIT_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$rounds" "$bytes"
-fi
-
-cmake --build "$build" --target download_bench >/dev/null
-exe="$build/bench/windows/download_bench.exe"
+bench_target=download_bench
+bench_cleanup_extra() { rm -rf "${output_dir:-}"; }
+source "$(dirname "$0")/bench-fetch-env.sh" "$@"
 output_dir="$(mktemp -d)"
-bench_cleanup_extra() { rm -rf "$output_dir"; }
-source "$root/scripts/bench-fetch-env.sh"
 output="Z:$(echo "$output_dir/page.bin" | tr / '\\')"
 
 # One untimed round warms the server, the page cache and Wine.

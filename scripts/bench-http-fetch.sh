@@ -8,19 +8,8 @@
 # Wine runs pinned to one CPU in its own prefix (see scripts/bench-fetch-env.sh).
 # Usage: scripts/bench-http-fetch.sh [build tree (build/windows)] [runs (9)] [bytes (16777216)]
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build/windows}" && pwd)"
-runs="${2:-9}"
-bytes="${3:-16777216}"
-
-if [ -z "${ZEMIT_UNDER_XVFB:-}" ]; then
-  export ZEMIT_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$runs" "$bytes"
-fi
-
-cmake --build "$build" --target http_fetch_bench >/dev/null
-exe="$build/bench/windows/http_fetch_bench.exe"
-source "$root/scripts/bench-fetch-env.sh"
+bench_target=http_fetch_bench
+source "$(dirname "$0")/bench-fetch-env.sh" "$@"
 
 fetch_wine() { # [bare]
   timeout 120 "${pin[@]}" wine "$exe" "$url" "$bytes" "$@" </dev/null | cut -d' ' -f1
@@ -39,7 +28,7 @@ fetch_curl >/dev/null
 wine_times=()
 bare_times=()
 curl_times=()
-for ((i = 1; i <= runs; i++)); do
+for ((i = 1; i <= rounds; i++)); do
   wine_times+=("$(fetch_wine)")
   bare_times+=("$(fetch_wine bare)")
   curl_times+=("$(fetch_curl)")

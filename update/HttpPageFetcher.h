@@ -7,8 +7,6 @@
 
 namespace update {
 
-extern const char* const kAgent; // "Stažení HTTP", sent as the User-Agent
-
 // Returns the body exactly as the server sent it, whatever the HTTP status.
 // When the Internet handle or the URL cannot be opened, or a read fails
 // part-way, shows an error box owned by `owner` and returns an empty text;

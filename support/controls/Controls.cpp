@@ -1,6 +1,7 @@
 #include "support/controls/Controls.h"
 
 #include "app/Globals.h"
+#include "base/Owners.h"
 
 #include <gdiplus.h>
 
@@ -196,29 +197,28 @@ void PaintLink(HWND hwnd) {
     GetClientRect(hwnd, &client);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    HFONT font = CreateLinkFont();
-    HGDIOBJ previous = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kLinkColour);
-    char text[kLinkBufferSize] = {};
-    GetWindowTextA(hwnd, text, kLinkBufferSize);
-    DrawTextA(dc, text, -1, &client, DT_SINGLELINE | DT_VCENTER);
-    SelectObject(dc, previous);
+    const base::GdiOwner<HFONT> font(CreateLinkFont());
+    {
+        const base::Selection selected(dc, font.Get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, kLinkColour);
+        char text[kLinkBufferSize] = {};
+        GetWindowTextA(hwnd, text, kLinkBufferSize);
+        DrawTextA(dc, text, -1, &client, DT_SINGLELINE | DT_VCENTER);
+    }
     EndPaint(hwnd, &ps);
-    DeleteObject(font);
 }
 
 void FitLinkToText(HWND hwnd) {
     char text[kLinkBufferSize] = {};
     GetWindowTextA(hwnd, text, kLinkBufferSize);
-    HDC dc = GetDC(hwnd);
-    HFONT font = CreateLinkFont();
-    HGDIOBJ previous = SelectObject(dc, font);
     SIZE size = {};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(hwnd, dc);
-    DeleteObject(font);
+    {
+        const base::GdiOwner<HFONT> font(CreateLinkFont());
+        const base::WindowDC dc(hwnd);
+        const base::Selection selected(dc.Get(), font.Get());
+        GetTextExtentPoint32A(dc.Get(), text, lstrlenA(text), &size);
+    }
     SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE);
     Redraw(hwnd);
 }
@@ -226,12 +226,11 @@ void FitLinkToText(HWND hwnd) {
 void PaintElapsedTime(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
-    HDC dc = GetDC(hwnd);
+    const base::WindowDC dc(hwnd);
     const std::string text = ElapsedTimeText(TimerButtonStartTick, GetTickCount());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kElapsedColour);
-    DrawTextA(dc, text.c_str(), -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-    ReleaseDC(hwnd, dc);
+    SetBkMode(dc.Get(), TRANSPARENT);
+    SetTextColor(dc.Get(), kElapsedColour);
+    DrawTextA(dc.Get(), text.c_str(), -1, &client, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
 } // namespace support

@@ -2,6 +2,8 @@
 
 #include "support/crypto/Dat0Layout.h"
 
+#include "base/Owners.h"
+
 #include <windows.h>
 #include <wincrypt.h>
 
@@ -19,6 +21,7 @@ const char* const kGenKeyFailed = "CryptGenKey Error";
 const char* const kExportFailed = "CryptExportKey Error";
 const char* const kImportFailed = "CryptImportKey Error";
 const char* const kDecryptFailed = "CryptDecrypt Error";
+const char* const kReadFailed = "ReadFile Error";
 const char* const kCompletedText = "Decoding was completed ";
 const char* const kCompletedCaption = " completion";
 
@@ -26,50 +29,21 @@ void ShowError(const char* text) {
     MessageBoxA(nullptr, text, kErrorCaption, MB_OK);
 }
 
-// The handles of one operation, released in reverse order whatever happens.
+// The handles of one operation: the keys go before the provider.
 struct CryptSession {
-    HCRYPTPROV provider = 0;
-    HCRYPTKEY exchangeKey = 0;
-    HCRYPTKEY dataKey = 0;
-    ~CryptSession() { Release(); }
-    void Release() {
-        if (dataKey != 0) {
-            CryptDestroyKey(dataKey);
-            dataKey = 0;
-        }
-        if (exchangeKey != 0) {
-            CryptDestroyKey(exchangeKey);
-            exchangeKey = 0;
-        }
-        if (provider != 0) {
-            CryptReleaseContext(provider, 0);
-            provider = 0;
-        }
-    }
+    base::CryptProviderOwner provider;
+    base::CryptKeyOwner exchangeKey;
+    base::CryptKeyOwner dataKey;
     // The current user's default container on the default provider; never created here.
-    bool Acquire() { return CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_FULL, 0); }
+    bool Acquire() {
+        return CryptAcquireContextA(provider.Put(), nullptr, nullptr, PROV_RSA_FULL, 0);
+    }
 };
 
-struct FileHandle {
-    HANDLE handle = INVALID_HANDLE_VALUE;
-    ~FileHandle() { Close(); }
-    void Close() {
-        if (handle != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle);
-            handle = INVALID_HANDLE_VALUE;
-        }
-    }
-    bool Write(const void* bytes, size_t count) {
-        DWORD written = 0;
-        return WriteFile(handle, bytes, static_cast<DWORD>(count), &written, nullptr) &&
-               written == count;
-    }
-    // Reads exactly `count` bytes; false when the file ends first.
-    bool ReadExactly(void* bytes, DWORD count) {
-        DWORD read = 0;
-        return ReadFile(handle, bytes, count, &read, nullptr) && read == count;
-    }
-};
+bool WriteAll(HANDLE file, const void* bytes, size_t count) {
+    DWORD written = 0;
+    return WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) && written == count;
+}
 
 // A new empty file beside `target`, to be moved over it once complete.
 std::string TemporaryBeside(const std::string& target) {
@@ -90,12 +64,11 @@ bool WriteEncryptedFile(const std::string& target, HCRYPTKEY hKey, const std::ve
     if (temporary.empty()) {
         return false;
     }
-    FileHandle out;
-    out.handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool ok = out.handle != INVALID_HANDLE_VALUE;
+    base::FileOwner out(CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     const std::string length = EncodeBlobLength(static_cast<uint32_t>(blob.size()));
-    ok = ok && out.Write(length.data(), length.size()) && out.Write(blob.data(), blob.size());
+    bool ok = out && WriteAll(out.Get(), length.data(), length.size()) &&
+              WriteAll(out.Get(), blob.data(), blob.size());
     // The text is encrypted from memory, chunk by chunk in `pbBuf`, with the
     // final flag only on the last chunk: RC4 keeps its stream between calls.
     const size_t textLength = std::strlen(text);
@@ -105,9 +78,9 @@ bool WriteEncryptedFile(const std::string& target, HCRYPTKEY hKey, const std::ve
             std::memcpy(pbBuf, text + offset, count);
             DWORD dwCount = static_cast<DWORD>(count);
             return CryptEncrypt(hKey, 0, final, 0, pbBuf, &dwCount, kEncryptChunk) &&
-                   out.Write(pbBuf, dwCount);
+                   WriteAll(out.Get(), pbBuf, dwCount);
         });
-    out.Close();
+    out.Reset();
     SecureZeroMemory(pbBuf, sizeof pbBuf);
     ok = ok && MoveFileExA(temporary.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -115,6 +88,107 @@ bool WriteEncryptedFile(const std::string& target, HCRYPTKEY hKey, const std::ve
         DeleteFileA(temporary.c_str());
     }
     return ok;
+}
+
+// The encryption with a new data key, the box text of the step that failed
+// or null. Every handle is released before the caller shows its box.
+const char* EncryptWithNewKey(const std::string& target, const char* text) {
+    CryptSession session;
+    if (!session.Acquire()) {
+        return kAcquireFailed;
+    }
+    if (!CryptGetUserKey(session.provider.Get(), AT_KEYEXCHANGE, session.exchangeKey.Put())) {
+        return kUserKeyFailed;
+    }
+    if (!CryptGenKey(session.provider.Get(), CALG_RC4, CRYPT_EXPORTABLE, session.dataKey.Put())) {
+        return kGenKeyFailed;
+    }
+    DWORD dwBlobLen = 0;
+    if (!CryptExportKey(session.dataKey.Get(), session.exchangeKey.Get(), SIMPLEBLOB, 0, nullptr,
+                        &dwBlobLen) ||
+        dwBlobLen == 0 || dwBlobLen > kMaxKeyBlob) {
+        return kExportFailed;
+    }
+    std::vector<BYTE> blob(dwBlobLen);
+    if (!CryptExportKey(session.dataKey.Get(), session.exchangeKey.Get(), SIMPLEBLOB, 0,
+                        blob.data(), &dwBlobLen)) {
+        return kExportFailed;
+    }
+    blob.resize(dwBlobLen);
+    return WriteEncryptedFile(target, session.dataKey.Get(), blob, text) ? nullptr : kWriteFailed;
+}
+
+// The decryption of an encrypted file into `text` and, when it can be created,
+// the decrypted file; the box text of the step that failed or null. Every
+// handle is released before the caller shows its box.
+const char* DecryptInto(const Dat0Names& names, std::string& text) {
+    CryptSession session;
+    if (!session.Acquire()) {
+        return kAcquireFailed;
+    }
+    base::FileOwner file;
+    if (names.fits) {
+        file.Reset(CreateFileA(names.encrypted.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+    LARGE_INTEGER fileSize = {};
+    if (!file || !GetFileSizeEx(file.Get(), &fileSize)) {
+        return kImportFailed;
+    }
+    const HANDLE in = file.Get();
+    const std::string& decryptedPath = names.decrypted;
+    base::FileOwner out;
+    BYTE pbBuffer[kDat0BufferSize] = {};
+    const Dat0End end = ReadDat0(
+        static_cast<uint64_t>(fileSize.QuadPart), pbBuffer,
+        [in](BYTE* bytes, size_t count) {
+            DWORD read = 0;
+            return ReadFile(in, bytes, static_cast<DWORD>(count), &read, nullptr) && read == count;
+        },
+        // The blob is unwrapped with the container's key-exchange key, passed
+        // explicitly: not every provider falls back to it when no key is given.
+        [&](const BYTE* blob, uint32_t n) {
+            if (!CryptGetUserKey(session.provider.Get(), AT_KEYEXCHANGE,
+                                 session.exchangeKey.Put()) ||
+                !CryptImportKey(session.provider.Get(), blob, n, session.exchangeKey.Get(), 0,
+                                session.dataKey.Put())) {
+                return false;
+            }
+            out.Reset(CreateFileA(decryptedPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            return true;
+        },
+        [&](BYTE* bytes, uint32_t* count, bool final) {
+            DWORD dwCount = *count;
+            if (!CryptDecrypt(session.dataKey.Get(), 0, final, 0, bytes, &dwCount)) {
+                return false;
+            }
+            *count = dwCount;
+            if (out) {
+                WriteAll(out.Get(), bytes, dwCount);
+            }
+            return true;
+        },
+        text);
+    SecureZeroMemory(pbBuffer, sizeof pbBuffer);
+    if (end == Dat0End::complete) {
+        return nullptr;
+    }
+    // What was decrypted before the failure is no text: neither returned nor kept.
+    SecureZeroMemory(&text[0], text.size());
+    text.clear();
+    if (out) {
+        out.Reset();
+        DeleteFileA(decryptedPath.c_str());
+    }
+    switch (end) {
+    case Dat0End::badKey:
+        return kImportFailed;
+    case Dat0End::readFailed:
+        return kReadFailed;
+    default:
+        return kDecryptFailed;
+    }
 }
 
 } // namespace
@@ -125,41 +199,12 @@ bool EncryptTextToFile(const char* basePath, const char* text) {
         MessageBoxA(nullptr, kWriteFailed, nullptr, MB_ICONERROR);
         return false;
     }
-    CryptSession session;
-    if (!session.Acquire()) {
-        ShowError(kAcquireFailed);
-        return false;
-    }
-    if (!CryptGetUserKey(session.provider, AT_KEYEXCHANGE, &session.exchangeKey)) {
-        session.Release();
-        ShowError(kUserKeyFailed);
-        return false;
-    }
-    if (!CryptGenKey(session.provider, CALG_RC4, CRYPT_EXPORTABLE, &session.dataKey)) {
-        session.Release();
-        ShowError(kGenKeyFailed);
-        return false;
-    }
-    DWORD dwBlobLen = 0;
-    std::vector<BYTE> blob;
-    if (!CryptExportKey(session.dataKey, session.exchangeKey, SIMPLEBLOB, 0, nullptr, &dwBlobLen) ||
-        dwBlobLen == 0 || dwBlobLen > kMaxKeyBlob) {
-        session.Release();
-        ShowError(kExportFailed);
-        return false;
-    }
-    blob.resize(dwBlobLen);
-    if (!CryptExportKey(session.dataKey, session.exchangeKey, SIMPLEBLOB, 0, blob.data(),
-                        &dwBlobLen)) {
-        session.Release();
-        ShowError(kExportFailed);
-        return false;
-    }
-    blob.resize(dwBlobLen);
-    const bool written = WriteEncryptedFile(names.encrypted, session.dataKey, blob, text);
-    session.Release();
-    if (!written) {
-        MessageBoxA(nullptr, kWriteFailed, nullptr, MB_ICONERROR);
+    if (const char* failure = EncryptWithNewKey(names.encrypted, text)) {
+        if (failure == kWriteFailed) {
+            MessageBoxA(nullptr, kWriteFailed, nullptr, MB_ICONERROR);
+        } else {
+            ShowError(failure);
+        }
         return false;
     }
     return true;
@@ -167,68 +212,11 @@ bool EncryptTextToFile(const char* basePath, const char* text) {
 
 std::optional<std::string> DecryptFileToText(const char* basePath) {
     const Dat0Names names = MakeDat0Names(basePath == nullptr ? "" : basePath);
-    CryptSession session;
-    if (!session.Acquire()) {
-        ShowError(kAcquireFailed);
-        return std::nullopt;
-    }
-    FileHandle in;
-    if (names.fits) {
-        in.handle = CreateFileA(names.encrypted.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    }
-    // `pbBuffer` holds a chunk and a terminating zero; it first receives the blob.
-    BYTE pbBuffer[kDecryptChunk + 1] = {};
-    LARGE_INTEGER fileSize = {};
-    BYTE field[kBlobLengthSize] = {};
-    bool ok = in.handle != INVALID_HANDLE_VALUE && GetFileSizeEx(in.handle, &fileSize) &&
-              in.ReadExactly(field, kBlobLengthSize);
-    const uint32_t n = ok ? DecodeBlobLength(field) : 0;
-    ok = ok && BlobFits(static_cast<uint64_t>(fileSize.QuadPart), n) && in.ReadExactly(pbBuffer, n);
-    // The blob is unwrapped with the container's key-exchange key, passed
-    // explicitly: not every provider falls back to it when no key is given.
-    ok = ok && CryptGetUserKey(session.provider, AT_KEYEXCHANGE, &session.exchangeKey) &&
-         CryptImportKey(session.provider, pbBuffer, n, session.exchangeKey, 0, &session.dataKey);
-    if (!ok) {
-        session.Release();
-        in.Close();
-        ShowError(kImportFailed);
-        return std::nullopt;
-    }
-
-    FileHandle out;
-    out.handle = CreateFileA(names.decrypted.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     std::string text;
-    bool open = true;
-    for (;;) {
-        DWORD dwCount = 0;
-        if (!ReadFile(in.handle, pbBuffer, kDecryptChunk, &dwCount, nullptr)) {
-            dwCount = 0;
-        }
-        const bool final = dwCount < kDecryptChunk;
-        if (!CryptDecrypt(session.dataKey, 0, final, 0, pbBuffer, &dwCount)) {
-            SecureZeroMemory(pbBuffer, sizeof pbBuffer);
-            session.Release();
-            out.Close();
-            in.Close();
-            ShowError(kDecryptFailed);
-            return std::nullopt;
-        }
-        if (out.handle != INVALID_HANDLE_VALUE) {
-            out.Write(pbBuffer, dwCount);
-        }
-        if (open) {
-            open = AppendUpToZero(text, reinterpret_cast<const char*>(pbBuffer), dwCount);
-        }
-        if (final) {
-            break;
-        }
+    if (const char* failure = DecryptInto(names, text)) {
+        ShowError(failure);
+        return std::nullopt;
     }
-    SecureZeroMemory(pbBuffer, sizeof pbBuffer);
-    session.Release();
-    out.Close();
-    in.Close();
     MessageBoxA(nullptr, kCompletedText, kCompletedCaption, MB_OK);
     return text;
 }

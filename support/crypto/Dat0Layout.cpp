@@ -35,16 +35,31 @@ bool BlobFits(uint64_t fileSize, uint32_t blobLength) {
 
 Dat0Parts SplitDat0(std::string_view file) {
     Dat0Parts parts;
-    if (file.size() < kBlobLengthSize) {
-        return parts;
-    }
-    const uint32_t n = DecodeBlobLength(reinterpret_cast<const unsigned char*>(file.data()));
-    if (!BlobFits(file.size(), n)) {
+    size_t offset = 0;
+    uint32_t blobLength = 0;
+    unsigned char buffer[kDat0BufferSize];
+    std::string text;
+    const Dat0End end = ReadDat0(
+        file.size(), buffer,
+        [&](unsigned char* bytes, size_t count) {
+            if (count > file.size() - offset) {
+                return false;
+            }
+            std::memcpy(bytes, file.data() + offset, count);
+            offset += count;
+            return true;
+        },
+        [&](const unsigned char*, uint32_t length) {
+            blobLength = length;
+            return true;
+        },
+        [](unsigned char*, uint32_t*, bool) { return true; }, text);
+    if (end != Dat0End::complete) {
         return parts;
     }
     parts.valid = true;
-    parts.blob = file.substr(kBlobLengthSize, n);
-    parts.body = file.substr(kBlobLengthSize + n);
+    parts.blob = file.substr(kBlobLengthSize, blobLength);
+    parts.body = file.substr(kBlobLengthSize + blobLength);
     return parts;
 }
 

@@ -49,8 +49,9 @@ struct Dat0Parts {
     std::string_view blob;
     std::string_view body; // the encrypted text
 };
-// Splits a whole encrypted file into its blob and body; invalid (both empty)
-// when the bytes cannot be such a file. The views point into `file`.
+// Splits a whole encrypted file into its blob and body, reading it as the
+// decryption does (with the decryption left out); invalid (both empty) when
+// the bytes cannot be such a file. The views point into `file`.
 Dat0Parts SplitDat0(std::string_view file);
 
 // Calls `chunk(offset, count, final)` for the consecutive pieces of a text of
@@ -77,5 +78,57 @@ template <class Chunk> bool ForEachChunk(size_t length, size_t size, Chunk chunk
 // is zero-terminated, so it ends at the first zero byte the body holds.
 // Returns whether the text is still open for more bytes.
 bool AppendUpToZero(std::string& text, const char* bytes, size_t count);
+
+// Room for a blob or a decryption chunk (the blob is never longer).
+constexpr size_t kDat0BufferSize = kDecryptChunk;
+static_assert(kMaxKeyBlob <= kDat0BufferSize, "the blob is read into the chunk buffer");
+
+// How reading an encrypted file ended.
+enum class Dat0End {
+    complete,      // every chunk decrypted
+    badKey,        // the length field or the blob is unreadable, or the key was refused
+    readFailed,    // the body ended before the file's size said it would
+    decryptFailed, // a chunk could not be decrypted
+};
+
+// Reads an encrypted file of `fileSize` bytes front to back, in `buffer`:
+// `read(bytes, count)` must deliver exactly `count` bytes or return false.
+// The blob goes to `importKey(blob, length)`; then each chunk of the body, in
+// the order and sizes of ForEachChunk, goes to `decrypt(bytes, &count, final)`,
+// which decrypts in place; the decrypted text up to its first zero byte is
+// appended to `text`. Stops at the first failure.
+template <class Read, class ImportKey, class Decrypt>
+Dat0End ReadDat0(uint64_t fileSize, unsigned char (&buffer)[kDat0BufferSize], Read read,
+                 ImportKey importKey, Decrypt decrypt, std::string& text) {
+    if (fileSize < kBlobLengthSize || !read(buffer, kBlobLengthSize)) {
+        return Dat0End::badKey;
+    }
+    const uint32_t n = DecodeBlobLength(buffer);
+    if (!BlobFits(fileSize, n) || !read(buffer, n) || !importKey(buffer, n)) {
+        return Dat0End::badKey;
+    }
+    const uint64_t body = fileSize - kBlobLengthSize - n;
+    if (body > static_cast<size_t>(-1)) {
+        return Dat0End::readFailed;
+    }
+    bool open = true;
+    Dat0End end = Dat0End::complete;
+    ForEachChunk(static_cast<size_t>(body), kDecryptChunk, [&](size_t, size_t count, bool final) {
+        if (!read(buffer, count)) {
+            end = Dat0End::readFailed;
+            return false;
+        }
+        uint32_t decrypted = static_cast<uint32_t>(count);
+        if (!decrypt(buffer, &decrypted, final) || decrypted > count) {
+            end = Dat0End::decryptFailed;
+            return false;
+        }
+        if (open) {
+            open = AppendUpToZero(text, reinterpret_cast<const char*>(buffer), decrypted);
+        }
+        return true;
+    });
+    return end;
+}
 
 } // namespace support

@@ -2,6 +2,7 @@
 #include "support/files/Files.h"
 
 #include "support/files/FileText.h"
+#include "base/Owners.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -19,17 +20,6 @@ const char* const kProjectOpenFailed = "Nelze otevřít soubor projektu";
 const char* const kGetFileTimeFailed = "GetFileTime fc error";
 const char* const kSetFileTimeFailed = "SetFileTime fc error";
 const char* const kVersionValue = "\\StringFileInfo\\040904b0\\FileVersion";
-
-struct FileHandle {
-    HANDLE handle;
-    explicit FileHandle(HANDLE h) : handle(h) {}
-    ~FileHandle() {
-        if (ok()) {
-            CloseHandle(handle);
-        }
-    }
-    bool ok() const { return handle != INVALID_HANDLE_VALUE; }
-};
 
 // The whole file, or false when it cannot be read or held in memory.
 bool ReadWholeFile(HANDLE file, std::string& bytes) {
@@ -72,11 +62,9 @@ std::string FindFirstMatch(const char* folder, const char* pattern) {
         return "";
     }
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(query.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    if (!base::FindOwner(FindFirstFileA(query.c_str(), &found))) {
         return "";
     }
-    FindClose(search);
     return found.cFileName;
 }
 
@@ -86,10 +74,10 @@ std::string ReadProjectFile(const char* path) {
         ShowLastError(kProjectOpenFailed);
         return "";
     }
-    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const base::FileOwner file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     std::string bytes;
-    if (!file.ok() || !ReadWholeFile(file.handle, bytes)) {
+    if (!file || !ReadWholeFile(file.Get(), bytes)) {
         ShowLastError(kProjectOpenFailed);
         return "";
     }
@@ -123,15 +111,15 @@ bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* 
     }
     bool result = false;
     if (wantFile) {
-        FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.ok()) {
+        const base::FileOwner file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) {
             *stage = kInfoOpen;
             *code = GetLastError();
             return false;
         }
         BY_HANDLE_FILE_INFORMATION info;
-        if (!GetFileInformationByHandle(file.handle, &info)) {
+        if (!GetFileInformationByHandle(file.Get(), &info)) {
             *stage = kInfoFileInformation;
             *code = GetLastError();
             return false;
@@ -147,18 +135,18 @@ bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* 
         result = true;
     }
     if (wantPicture) {
-        wchar_t widePath[app::kLongestPath + 1] = {};
-        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, app::kLongestPath + 1);
-        IPicture* picture = nullptr;
+        wchar_t widePath[base::kLongestPath + 1] = {};
+        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, base::kLongestPath + 1);
+        base::ComOwner<IPicture> picture;
         HRESULT hr = OleLoadPicturePath(widePath, nullptr, 0, 0, IID_IPicture,
-                                        reinterpret_cast<void**>(&picture));
-        if (FAILED(hr) || picture == nullptr) {
+                                        reinterpret_cast<void**>(picture.Put()));
+        if (FAILED(hr) || !picture) {
             *stage = kInfoLoadPicture;
             *code = static_cast<DWORD>(hr);
             return false;
         }
         OLE_HANDLE handle = 0;
-        hr = picture->get_Handle(&handle);
+        hr = picture.Get()->get_Handle(&handle);
         BITMAP bitmap = {};
         if (FAILED(hr)) {
             *stage = kInfoPictureHandle;
@@ -184,7 +172,6 @@ bool QueryFileInfo(const char* path, uint64_t* size, SYSTEMTIME* created, LONG* 
             }
             result = true;
         }
-        picture->Release();
     }
     return result;
 }
@@ -193,20 +180,21 @@ void StampFileTimes(const char* path, FILETIME* time, SYSTEMTIME* systemTime, bo
     if (path == nullptr || !FitsPath(path)) {
         return;
     }
-    FileHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES, 0,
-                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok()) {
+    const base::FileOwner file(CreateFileA(path,
+                                           GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES, 0,
+                                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return;
     }
     if (readOnly) {
         if (time != nullptr) {
-            GetFileTime(file.handle, time, nullptr, nullptr);
+            GetFileTime(file.Get(), time, nullptr, nullptr);
         }
     } else {
         FILETIME creation, access, write;
-        if (!GetFileTime(file.handle, &creation, &access, &write)) {
+        if (!GetFileTime(file.Get(), &creation, &access, &write)) {
             ShowLastError(kGetFileTimeFailed);
-        } else if (time != nullptr && !SetFileTime(file.handle, time, &access, time)) {
+        } else if (time != nullptr && !SetFileTime(file.Get(), time, &access, time)) {
             ShowLastError(kSetFileTimeFailed);
         }
     }

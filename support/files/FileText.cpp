@@ -5,7 +5,7 @@
 namespace support {
 
 bool FitsPath(std::string_view path) {
-    return path.size() <= app::kLongestPath && path.find('\0') == std::string_view::npos;
+    return path.size() <= base::kLongestPath && path.find('\0') == std::string_view::npos;
 }
 
 std::string ProjectText(std::string_view bytes) {

@@ -2,7 +2,7 @@
 // reader and the bounded text of a shared view.
 #pragma once
 
-#include "app/MainDialogModel.h"
+#include "base/PathLimit.h"
 
 #include <cstddef>
 #include <string>
@@ -10,7 +10,7 @@
 
 namespace support {
 
-// Whether `path` fits the classic path buffers (app::kLongestPath characters
+// Whether `path` fits the classic path buffers (base::kLongestPath characters
 // and the terminator) and holds no zero byte that would end it early.
 bool FitsPath(std::string_view path);
 

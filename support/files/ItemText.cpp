@@ -3,6 +3,7 @@
 
 #include "support/files/FileDialog.h"
 #include "support/files/FileText.h"
+#include "base/Owners.h"
 
 #include <commdlg.h>
 
@@ -15,16 +16,11 @@ const char* const kOpenFailed = "Nepodařilo se otevřít soubor";
 const char* const kSizeFailed = "Chyba GetFileSize";
 const char* const kReadFailed = "Chyba čtení souboru";
 
-// A block of the process heap, released when it goes.
-struct HeapBlock {
-    char* bytes;
-    explicit HeapBlock(SIZE_T size)
-        : bytes(static_cast<char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size))) {}
-    ~HeapBlock() {
-        if (bytes != nullptr) {
-            HeapFree(GetProcessHeap(), 0, bytes);
-        }
-    }
+// A zero-filled block of the process heap, released when it goes.
+struct HeapText {
+    base::HeapBlockOwner block;
+    explicit HeapText(SIZE_T size) : block(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size)) {}
+    char* bytes() const { return static_cast<char*>(block.Get()); }
 };
 
 // Reports `caption` with the current last error and fails.
@@ -56,23 +52,22 @@ bool SaveItemText(HWND dialog, const char* path, int item) {
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return Fail(kCreateFailed);
     }
-    HeapBlock text(static_cast<SIZE_T>(length) + 1);
-    if (text.bytes == nullptr) {
+    const HeapText text(static_cast<SIZE_T>(length) + 1);
+    if (!text.block) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return Fail(kCreateFailed);
     }
     // The item may hold fewer characters by now than it announced.
-    const UINT got = GetDlgItemTextA(dialog, item, text.bytes, static_cast<int>(length) + 1);
-    HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const UINT got = GetDlgItemTextA(dialog, item, text.bytes(), static_cast<int>(length) + 1);
+    const base::FileOwner file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return Fail(kCreateFailed);
     }
     DWORD written = 0;
-    if (!WriteFile(file, text.bytes, got, &written, nullptr) || written != got) {
+    if (!WriteFile(file.Get(), text.bytes(), got, &written, nullptr) || written != got) {
         ShowLastError(kWriteFailed);
     }
-    CloseHandle(file);
     return true;
 }
 
@@ -82,43 +77,34 @@ bool LoadItemText(HWND dialog, const char* path, int item) {
         SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return Fail(kOpenFailed);
     }
-    HANDLE file =
-        CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const base::FileOwner file(
+        CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return Fail(kOpenFailed);
     }
     DWORD high = 0;
     SetLastError(NO_ERROR); // a size of 0xFFFFFFFF is told from a failure by the last error
-    const DWORD size = GetFileSize(file, &high);
+    const DWORD size = GetFileSize(file.Get(), &high);
     if (size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
-        const DWORD error = GetLastError();
-        CloseHandle(file);
-        SetLastError(error);
         return Fail(kSizeFailed);
     }
     // Files of 4 GiB and more do not fit a 32-bit process; neither does the
     // largest 32-bit size with its terminator.
     if (high != 0 || size == INVALID_FILE_SIZE) {
-        CloseHandle(file);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return Fail(kReadFailed);
     }
-    HeapBlock text(static_cast<SIZE_T>(size) + 1);
-    if (text.bytes == nullptr) {
-        CloseHandle(file);
+    const HeapText text(static_cast<SIZE_T>(size) + 1);
+    if (!text.block) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return Fail(kReadFailed);
     }
     DWORD read = 0;
-    if (!ReadFile(file, text.bytes, size, &read, nullptr)) {
-        const DWORD error = GetLastError();
-        CloseHandle(file);
-        SetLastError(error);
+    if (!ReadFile(file.Get(), text.bytes(), size, &read, nullptr)) {
         return Fail(kReadFailed);
     }
-    CloseHandle(file);
-    text.bytes[read] = '\0';
-    SetDlgItemTextA(dialog, item, text.bytes);
+    text.bytes()[read] = '\0';
+    SetDlgItemTextA(dialog, item, text.bytes());
     return true;
 }
 

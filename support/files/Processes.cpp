@@ -1,6 +1,8 @@
 // The executable behind a process or a window, through psapi loaded at run time.
 #include "support/files/Files.h"
 
+#include "base/Owners.h"
+
 namespace support {
 namespace {
 
@@ -19,15 +21,17 @@ bool GetProcessModuleNames(DWORD processId, char* baseName, DWORD baseSize, char
                            DWORD fullSize) {
     Clear(baseName, baseSize);
     Clear(fullPath, fullSize);
-    HMODULE psapi = LoadLibraryA("psapi.dll");
-    if (psapi == nullptr) {
+    const base::LibraryOwner library(LoadLibraryA("psapi.dll"));
+    if (!library) {
         return false;
     }
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    if (process == nullptr) {
-        FreeLibrary(psapi);
+    const base::KernelOwner owner(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    if (!owner) {
         return false;
     }
+    const HMODULE psapi = library.Get();
+    const HANDLE process = owner.Get();
     const auto enumModules = reinterpret_cast<EnumProcessModulesFn>(
         reinterpret_cast<void*>(GetProcAddress(psapi, "EnumProcessModules")));
     const auto baseNameOf = reinterpret_cast<GetModuleNameFn>(
@@ -48,8 +52,6 @@ bool GetProcessModuleNames(DWORD processId, char* baseName, DWORD baseSize, char
             }
         }
     }
-    CloseHandle(process);
-    FreeLibrary(psapi);
     return found;
 }
 

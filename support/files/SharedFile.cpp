@@ -4,9 +4,11 @@
 
 #include "support/files/FileDialog.h"
 #include "support/files/FileText.h"
+#include "base/Owners.h"
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace support {
 
@@ -28,39 +30,35 @@ size_t ViewSize(const void* view) {
 // Maps the named mapping of another process (or of this one) and hands the
 // view and its size to `use`.
 template <class Use> bool WithNamedView(Use use) {
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kMappingName);
-    if (mapping == nullptr) {
+    const base::KernelOwner mapping(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kMappingName));
+    if (!mapping) {
         ShowLastError(kMappingMissing);
         return false;
     }
-    char* view = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    if (view == nullptr) {
-        const DWORD error = GetLastError();
-        CloseHandle(mapping);
-        SetLastError(error);
+    const base::ViewOwner view(MapViewOfFile(mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    if (!view) {
         ShowLastError(kMappingMissing);
         return false;
     }
-    use(view, ViewSize(view));
-    UnmapViewOfFile(view);
-    CloseHandle(mapping);
+    char* bytes = static_cast<char*>(view.Get());
+    use(bytes, ViewSize(bytes));
     return true;
 }
 
-// Maps `length` bytes of `file` read-write (growing the file to that length)
-// under `name` (null: unnamed). On failure closes the file and returns null.
-char* MapWholeFile(HANDLE file, DWORD length, const char* name, HANDLE* mapping) {
-    *mapping = CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, length, name);
-    if (*mapping == nullptr) {
-        CloseHandle(file);
-        return nullptr;
+// `length` bytes of a file mapped read-write (the file grown to that length),
+// under a name or unnamed. The view goes before the mapping.
+struct WholeFileMapping {
+    base::KernelOwner mapping;
+    base::ViewOwner view;
+    char* bytes() const { return static_cast<char*>(view.Get()); }
+};
+WholeFileMapping MapWholeFile(HANDLE file, DWORD length, const char* name) {
+    WholeFileMapping mapped;
+    mapped.mapping.Reset(CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, length, name));
+    if (mapped.mapping) {
+        mapped.view.Reset(MapViewOfFile(mapped.mapping.Get(), FILE_MAP_ALL_ACCESS, 0, 0, 0));
     }
-    char* view = static_cast<char*>(MapViewOfFile(*mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    if (view == nullptr) {
-        CloseHandle(*mapping);
-        CloseHandle(file);
-    }
-    return view;
+    return mapped;
 }
 
 } // namespace
@@ -70,27 +68,25 @@ bool OpenSharedFile(HWND dialog, int item) {
     if (!AskOpenFileName(dialog, name) || SharedView != nullptr) {
         return false;
     }
-    HANDLE file = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    base::FileOwner file(CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     DWORD high = 0;
-    const DWORD size = GetFileSize(file, &high);
+    const DWORD size = GetFileSize(file.Get(), &high);
     // The mapping is one byte longer than the file, which must stay a 32-bit size.
     if (high != 0 || size >= INVALID_FILE_SIZE - 1) {
-        CloseHandle(file);
         return false;
     }
-    HANDLE mapping = nullptr;
-    char* view = MapWholeFile(file, size + 1, kMappingName, &mapping);
-    if (view == nullptr) {
+    WholeFileMapping mapped = MapWholeFile(file.Get(), size + 1, kMappingName);
+    if (!mapped.view) {
         return false;
     }
-    view[size] = '\0';
-    SharedFileHandle = file;
-    SharedMappingHandle = mapping;
-    SharedView = view;
+    mapped.bytes()[size] = '\0';
+    SharedFileHandle = file.Detach();
+    SharedMappingHandle = mapped.mapping.Detach();
+    SharedView = static_cast<char*>(mapped.view.Detach());
     SetDlgItemTextA(dialog, item, SharedView);
     return true;
 }
@@ -99,12 +95,12 @@ bool CloseSharedFile(HWND dialog, int item) {
     if (SharedView == nullptr) {
         return false;
     }
-    UnmapViewOfFile(SharedView);
-    CloseHandle(SharedMappingHandle);
-    CloseHandle(SharedFileHandle);
-    SharedView = nullptr;
-    SharedMappingHandle = nullptr;
-    SharedFileHandle = INVALID_HANDLE_VALUE;
+    {
+        // Released in reverse order: the view, the mapping, the file.
+        const base::FileOwner file(std::exchange(SharedFileHandle, INVALID_HANDLE_VALUE));
+        const base::KernelOwner mapping(std::exchange(SharedMappingHandle, nullptr));
+        const base::ViewOwner view(std::exchange(SharedView, nullptr));
+    }
     SetDlgItemTextA(dialog, item, "");
     return true;
 }
@@ -125,31 +121,26 @@ bool PrependToFile(const char* path, const char* text) {
     if (path == nullptr || text == nullptr || !FitsPath(path)) {
         return false;
     }
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const base::FileOwner file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     const size_t n = std::strlen(text);
     DWORD high = 0;
-    const DWORD size = GetFileSize(file, &high);
+    const DWORD size = GetFileSize(file.Get(), &high);
     // Nothing to put in front: the file already starts with the empty text. A
     // mapping of zero bytes cannot be made, and the sum must stay a 32-bit size.
     if (n == 0 || high != 0 || size == INVALID_FILE_SIZE || n > INVALID_FILE_SIZE - 1 - size) {
-        CloseHandle(file);
         return n == 0 && high == 0 && size != INVALID_FILE_SIZE;
     }
     const DWORD total = size + static_cast<DWORD>(n);
-    HANDLE mapping = nullptr;
-    char* view = MapWholeFile(file, total, nullptr, &mapping); // grows the file by n
-    if (view == nullptr) {
+    const WholeFileMapping mapped = MapWholeFile(file.Get(), total, nullptr); // grows the file by n
+    if (!mapped.view) {
         return false;
     }
-    std::memmove(view + n, view, size);
-    std::memcpy(view, text, n);
-    UnmapViewOfFile(view);
-    CloseHandle(mapping);
-    CloseHandle(file);
+    std::memmove(mapped.bytes() + n, mapped.bytes(), size);
+    std::memcpy(mapped.bytes(), text, n);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "support/menus/Menus.h"
 
 #include "app/Globals.h"
+#include "base/Owners.h"
 
 #include <commdlg.h>
 
@@ -19,6 +20,22 @@ LPCSTR Resource(UINT id) {
     return MAKEINTRESOURCEA(LOWORD(id));
 }
 
+// An empty item record that asks for the fields of `mask`.
+MENUITEMINFOA ItemRecord(UINT mask) {
+    MENUITEMINFOA item = {};
+    item.cbSize = sizeof item;
+    item.fMask = mask;
+    return item;
+}
+
+// Reads the fields of `mask` of the item `commandId` of the window's menu;
+// false when the window has no menu or the menu no such item.
+bool QueryItem(HWND window, UINT commandId, UINT mask, MENUITEMINFOA* item) {
+    HMENU menu = GetMenu(window);
+    *item = ItemRecord(mask);
+    return menu != nullptr && GetMenuItemInfoA(menu, commandId, FALSE, item);
+}
+
 // "Na vrchu" and a separator, in that order, before `beforeId` of `menu`.
 BOOL InsertTopmostItems(HMENU menu, UINT beforeId, UINT textId, UINT separatorId) {
     if (menu == nullptr) {
@@ -26,18 +43,14 @@ BOOL InsertTopmostItems(HMENU menu, UINT beforeId, UINT textId, UINT separatorId
     }
     char text[16];
     lstrcpynA(text, kTopmostItemText, sizeof text);
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING;
+    MENUITEMINFOA item = ItemRecord(MIIM_STATE | MIIM_ID | MIIM_STRING);
     item.fState = MFS_ENABLED | MFS_UNCHECKED;
     item.wID = textId;
     item.dwTypeData = text;
     if (!InsertMenuItemA(menu, beforeId, FALSE, &item)) {
         return FALSE;
     }
-    MENUITEMINFOA separator = {};
-    separator.cbSize = sizeof separator;
-    separator.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE;
+    MENUITEMINFOA separator = ItemRecord(MIIM_STATE | MIIM_ID | MIIM_TYPE);
     separator.fType = MFT_SEPARATOR;
     separator.fState = MFS_GRAYED;
     separator.wID = separatorId;
@@ -55,7 +68,7 @@ static_assert(sizeof(CHOOSECOLORA) == 36, "the colour dialog record of 32-bit Wi
 
 BOOL ReplaceWindowMenu(HWND window, UINT menuId) {
     HMENU old = GetMenu(window);
-    if (old != nullptr && !DestroyMenu(old)) {
+    if (old != nullptr && !base::MenuOwner(old).Close()) {
         return FALSE;
     }
     HMENU menu = LoadMenuA(app::g_hInstance, Resource(menuId));
@@ -100,11 +113,8 @@ BOOL InsertTopmostSystemMenuItem(HWND window, UINT textId, UINT separatorId) {
 }
 
 UINT IsMenuCommandChecked(HWND window, UINT commandId) {
-    HMENU menu = GetMenu(window);
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STATE;
-    if (menu == nullptr || !GetMenuItemInfoA(menu, commandId, FALSE, &item)) {
+    MENUITEMINFOA item;
+    if (!QueryItem(window, commandId, MIIM_STATE, &item)) {
         return 0;
     }
     return item.fState & MFS_CHECKED;
@@ -137,23 +147,18 @@ BOOL SetMenuCommandBitmaps(HWND window, UINT uncheckedBitmap, UINT checkedBitmap
 }
 
 BOOL SetMenuCommandData(HWND window, UINT commandId, DWORD data) {
-    HMENU menu = GetMenu(window);
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    if (menu == nullptr || !GetMenuItemInfoA(menu, commandId, FALSE, &item)) {
+    MENUITEMINFOA item;
+    if (!QueryItem(window, commandId, 0, &item)) {
         return FALSE;
     }
     item.fMask = MIIM_DATA;
     item.dwItemData = data;
-    return SetMenuItemInfoA(menu, commandId, FALSE, &item);
+    return SetMenuItemInfoA(GetMenu(window), commandId, FALSE, &item);
 }
 
 DWORD GetMenuCommandData(HWND window, UINT commandId) {
-    HMENU menu = GetMenu(window);
-    MENUITEMINFOA item = {};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_DATA;
-    if (menu == nullptr || !GetMenuItemInfoA(menu, commandId, FALSE, &item)) {
+    MENUITEMINFOA item;
+    if (!QueryItem(window, commandId, MIIM_DATA, &item)) {
         return 0;
     }
     return static_cast<DWORD>(item.dwItemData);
@@ -180,7 +185,7 @@ MEASUREITEMSTRUCT* MeasureColourMenuItem(MEASUREITEMSTRUCT* measure) {
 
 BOOL DrawColourMenuItem(const DRAWITEMSTRUCT* draw) {
     const COLORREF colour = static_cast<COLORREF>(draw->itemData);
-    HBRUSH brush = CreateSolidBrush(colour);
+    base::GdiOwner<HBRUSH> brush(CreateSolidBrush(colour));
     RECT item = draw->rcItem;
     RECT textRect = draw->rcItem;
     const bool highlighted = (draw->itemState & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
@@ -188,7 +193,7 @@ BOOL DrawColourMenuItem(const DRAWITEMSTRUCT* draw) {
         DrawFrameControl(draw->hDC, &item, DFC_BUTTON, DFCS_BUTTONPUSH);
         InflateRect(&item, -kFrameInset, -kFrameInset);
     }
-    FillRect(draw->hDC, &item, brush);
+    FillRect(draw->hDC, &item, brush.Get());
 
     textRect.left += kTextIndent;
     char text[kItemTextBufferSize] = {};
@@ -197,7 +202,7 @@ BOOL DrawColourMenuItem(const DRAWITEMSTRUCT* draw) {
     SetBkMode(draw->hDC, TRANSPARENT);
     SetTextColor(draw->hDC, ColourMenuTextColour(colour));
     DrawTextA(draw->hDC, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER);
-    return DeleteObject(brush);
+    return brush.Close();
 }
 
 HANDLE SetButtonBitmap(HWND window, int itemId, UINT bitmapId) {

@@ -2,6 +2,8 @@
 // dialog or a text in it; nothing is retried.
 #include "support/net/Net.h"
 
+#include "base/Owners.h"
+
 namespace support {
 
 namespace {
@@ -72,20 +74,18 @@ HINTERNET ConnectAccount(HWND dialog, HINTERNET hInternet, int serverId, int use
 template <class Transfer>
 bool OnOwnConnection(HWND dialog, HINTERNET hInternet, int serverId, int userId, int passwordId,
                      Transfer transfer) {
-    const HINTERNET hFtp = ConnectAccount(dialog, hInternet, serverId, userId, passwordId);
-    if (hFtp == nullptr) {
+    base::InternetOwner hFtp(ConnectAccount(dialog, hInternet, serverId, userId, passwordId));
+    if (!hFtp) {
         return false;
     }
-    if (!FtpSetCurrentDirectoryA(hFtp, kCameraFolder)) {
+    if (!FtpSetCurrentDirectoryA(hFtp.Get(), kCameraFolder)) {
         Error(dialog, "Nepodařilo se nastavit aktuální složku!");
-        InternetCloseHandle(hFtp);
         return false;
     }
-    if (!transfer(hFtp)) {
-        InternetCloseHandle(hFtp);
+    if (!transfer(hFtp.Get())) {
         return false;
     }
-    if (!InternetCloseHandle(hFtp)) {
+    if (!hFtp.Close()) {
         Error(dialog, kCannotDisconnect);
         return false;
     }
@@ -133,7 +133,7 @@ void CloseInternet(HWND dialog, HINTERNET& hInternet, int statusId) {
     if (hInternet == nullptr) {
         return;
     }
-    if (!InternetCloseHandle(hInternet)) {
+    if (!base::InternetOwner(hInternet).Close()) {
         Error(dialog, "Nepodařilo se zavřít připojení!");
         return;
     }
@@ -152,13 +152,12 @@ void CheckUrlAvailable(HWND dialog, HINTERNET hInternet, int urlId) {
         Error(dialog, "Zadaná adresa není platná.");
         return;
     }
-    HINTERNET hUrl = InternetOpenUrlA(hInternet, szURL, nullptr, 0, 0, 0);
-    if (hUrl == nullptr) {
+    const base::InternetOwner hUrl(InternetOpenUrlA(hInternet, szURL, nullptr, 0, 0, 0));
+    if (!hUrl) {
         Error(dialog, "Zadaná adresa není dostupná!");
         return;
     }
     Notice(dialog, "Zadaná adresa je dostupná.");
-    InternetCloseHandle(hUrl);
 }
 
 void UploadSnapshot(HWND dialog, HINTERNET hInternet, int serverId, int userId, int passwordId) {
@@ -212,7 +211,7 @@ bool DisconnectFtp(HWND dialog, HINTERNET& hFtp) {
         Notice(dialog, "Již je odpojeno!");
         return true;
     }
-    if (!InternetCloseHandle(hFtp)) {
+    if (!base::InternetOwner(hFtp).Close()) {
         Error(dialog, kCannotDisconnect);
         return false;
     }

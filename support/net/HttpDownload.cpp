@@ -1,10 +1,14 @@
-// HTTP downloads into files: the page fetch's read loop, with each chunk
-// written to the file instead of gathered in memory, and one picture fetched
-// by urlmon in a single call.
+// HTTP downloads into files: the page fetch's reader and read loop, with each
+// chunk written to the file instead of gathered in memory, and one picture
+// fetched by urlmon in a single call.
 #include "support/net/Net.h"
-#include "update/PageBody.h"
+
+#include "base/BodyPump.h"
+#include "base/UrlReader.h"
 
 #include <urlmon.h>
+
+#include <functional>
 
 namespace support {
 
@@ -12,58 +16,40 @@ namespace {
 
 constexpr int kUrlSize = 260;
 
-const char* const kAgent = "Stažení HTTP";
 const char* const kPageFile = "stazena_stranka.txt";
 const char* const kPictureFile = "d:\\stazeno.jpg";
-
-void Error(HWND owner, const char* text) {
-    MessageBoxA(owner, text, "Chyba", MB_ICONERROR | MB_OK);
-}
 
 } // namespace
 
 bool DownloadPageToFile(HWND owner, const char* url, const char* path) {
-    HINTERNET hInternet = InternetOpenA(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    if (hInternet == nullptr) {
-        Error(owner, "Chyba InternetOpen");
+    base::UrlReader reader;
+    if (const char* failure = reader.Open(url)) {
+        base::ShowFetchError(owner, failure);
         return false;
     }
-    HINTERNET hUrl = url == nullptr ? nullptr : InternetOpenUrlA(hInternet, url, nullptr, 0, 0, 0);
-    if (hUrl == nullptr) {
-        Error(owner, "Chyba InternetOpenUrl");
-        InternetCloseHandle(hInternet);
+    base::FileOwner file;
+    if (path != nullptr) {
+        file.Reset(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    if (!file) {
+        reader.Close();
+        base::ShowFetchError(owner, "Soubor nelze vytvořit");
         return false;
     }
-    HANDLE hFile = path == nullptr
-                       ? INVALID_HANDLE_VALUE
-                       : CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
-        InternetCloseHandle(hUrl);
-        InternetCloseHandle(hInternet);
-        Error(owner, "Soubor nelze vytvořit");
-        return false;
-    }
-    const update::BodyEnd end = update::PumpBody(
-        [hUrl](char* szText, uint32_t size, uint32_t* dwPrecteno) {
-            DWORD count = 0;
-            const BOOL ok = InternetReadFile(hUrl, szText, size, &count);
-            *dwPrecteno = count;
-            return ok != FALSE;
-        },
-        [hFile](const char* szText, uint32_t dwPrecteno) {
+    const base::BodyEnd end =
+        base::PumpBody(std::ref(reader), [&file](const char* szText, uint32_t dwPrecteno) {
             DWORD dwZapsano = 0;
-            return WriteFile(hFile, szText, dwPrecteno, &dwZapsano, nullptr) != FALSE &&
+            return WriteFile(file.Get(), szText, dwPrecteno, &dwZapsano, nullptr) != FALSE &&
                    dwZapsano == dwPrecteno;
         });
-    CloseHandle(hFile);
-    InternetCloseHandle(hUrl);
-    InternetCloseHandle(hInternet);
+    file.Reset();
+    reader.Close();
     // A page cut short must not pass for the whole page, here as in the page
     // fetch: the partial file goes and the failure is reported.
-    if (end != update::BodyEnd::complete) {
+    if (end != base::BodyEnd::complete) {
         DeleteFileA(path);
-        Error(owner, end == update::BodyEnd::readFailed ? "Chyba InternetReadFile"
-                                                        : "Soubor nelze zapsat");
+        base::ShowFetchError(owner, end == base::BodyEnd::readFailed ? base::kReadFailed
+                                                                     : "Soubor nelze zapsat");
         return false;
     }
     MessageBoxA(owner, "Stránka stažena", "Hotovo", MB_ICONINFORMATION | MB_OK);
@@ -82,7 +68,7 @@ bool DownloadPicture(HWND owner) {
 
 bool DownloadPictureFrom(HWND owner, const char* url) {
     if (url == nullptr || URLDownloadToFileA(nullptr, url, kPictureFile, 0, nullptr) != S_OK) {
-        Error(owner, "Soubor nelze stáhnout");
+        base::ShowFetchError(owner, "Soubor nelze stáhnout");
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "support/richedit/RichEdit.h"
 
+#include "base/Owners.h"
+
 #include "app/Globals.h"
 
 #include <commdlg.h>
@@ -162,14 +164,12 @@ BOOL SaveRichFile() {
     if (!AskRichFileName(name, true)) {
         return FALSE;
     }
-    HANDLE file =
-        CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const base::FileOwner file(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return FALSE;
     }
-    const DWORD error = Stream(file, EM_STREAMOUT, detail::WriteRichChunk);
-    CloseHandle(file);
-    return error == 0;
+    return Stream(file.Get(), EM_STREAMOUT, detail::WriteRichChunk) == 0;
 }
 
 BOOL OpenRichFile() {
@@ -177,15 +177,15 @@ BOOL OpenRichFile() {
     if (!AskRichFileName(name, false)) {
         return FALSE;
     }
-    HANDLE file =
-        CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const base::FileOwner file(
+        CreateFileA(name, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return FALSE;
     }
     // The control's text limit also cuts what an RTF stream brings in: make
     // room for the whole file (it has at least as many bytes as characters).
     LARGE_INTEGER size = {};
-    if (GetFileSizeEx(file, &size)) {
+    if (GetFileSizeEx(file.Get(), &size)) {
         const LONGLONG needed = size.QuadPart < kMaxTextLimit ? size.QuadPart : kMaxTextLimit;
         if (needed > SendToTarget(EM_GETLIMITTEXT, 0, 0)) {
             SendToTarget(EM_EXLIMITTEXT, 0, static_cast<LPARAM>(needed));
@@ -193,9 +193,7 @@ BOOL OpenRichFile() {
     }
     // Only a failed read counts: text that is not valid RTF loads as far as
     // the control accepts it.
-    const DWORD error = Stream(file, EM_STREAMIN, detail::ReadRichChunk);
-    CloseHandle(file);
-    return error != kReadFault;
+    return Stream(file.Get(), EM_STREAMIN, detail::ReadRichChunk) != kReadFault;
 }
 
 DWORD CALLBACK detail::WriteRichChunk(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* written) {

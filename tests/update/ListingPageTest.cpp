@@ -1,5 +1,5 @@
 #include "update/ListingPage.h"
-#include "update/PageBody.h"
+#include "base/BodyPump.h"
 #include "update/UpdateDecision.h"
 
 #include "ListingSamples.h"
@@ -13,6 +13,8 @@
 #include <vector>
 
 using namespace update;
+using base::GatherBody;
+using base::GatheredBody;
 using testsupport::ScriptedRead;
 using namespace std::string_literals;
 

@@ -1,5 +1,5 @@
 // The download's read-and-write loop: the page fetch's loop with a writer.
-#include "update/PageBody.h"
+#include "base/BodyPump.h"
 
 #include "ScriptedReader.h"
 
@@ -10,8 +10,8 @@
 #include <vector>
 
 using namespace std::string_literals;
+using base::BodyEnd;
 using testsupport::ScriptedRead;
-using update::BodyEnd;
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST(DownloadLoop, WritesEachChunkAsReadAndStopsAtTheFirstFailure) {
         testsupport::ScriptedReader reader(c.reads);
         std::vector<std::string> written;
         const BodyEnd end =
-            update::PumpBody(std::ref(reader), [&](const char* bytes, uint32_t count) {
+            base::PumpBody(std::ref(reader), [&](const char* bytes, uint32_t count) {
                 written.emplace_back(bytes, count);
                 return written.size() <= c.writesAccepted;
             });

@@ -1,12 +1,12 @@
-// The read loop of the page fetch, apart from the platform call that reads and
-// what is done with each chunk (gathered in memory here, written to a file by
-// the support library's download).
+// The read loop of an HTTP body, apart from the platform call that reads and
+// what is done with each chunk (gathered in memory by the page fetch, written
+// to a file by the support library's download).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-namespace update {
+namespace base {
 
 // Bytes asked for by each read.
 constexpr uint32_t kReadChunk = 250;
@@ -58,4 +58,4 @@ template <class Read> GatheredBody GatherBody(Read read) {
     return gathered;
 }
 
-} // namespace update
+} // namespace base
