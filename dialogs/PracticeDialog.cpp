@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "app/MainDialogModel.h"
+#include "base/Owners.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Round.h"
 #include "resources/resource.h"
@@ -14,11 +15,27 @@
 namespace dialogs {
 namespace {
 
-// What the dialog works on; lives on the stack of RunPracticeDialog.
+// What the dialog works on; lives on the stack of RunPracticeDialog, so the
+// font outlives the dialog that shows it.
 struct Practice {
     std::vector<practice::Oxide> oxides;
     std::optional<practice::Round> round;
+    base::GdiOwner<HFONT> promptFont;
 };
+
+// The question stands out: the dialog's font, half as large again and bold.
+void EmphasisePrompt(HWND dialog, Practice& state) {
+    LOGFONTA font = {};
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    if (GetObjectA(dialogFont, sizeof font, &font) == 0) {
+        return;
+    }
+    font.lfHeight = font.lfHeight * 3 / 2;
+    font.lfWeight = FW_BOLD;
+    state.promptFont.Reset(CreateFontIndirectA(&font));
+    SendDlgItemMessageA(dialog, IDC_PRACTICE_PROMPT, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(state.promptFont.Get()), FALSE);
+}
 
 void SetText(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
@@ -86,6 +103,7 @@ void Submit(HWND dialog, Practice& state) {
 void Open(HWND dialog, Practice& state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     SetUpChoices(dialog, {5, 10, 20}, 10);
+    EmphasisePrompt(dialog, state);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_ANSWER), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_SUBMIT), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_REDO), FALSE);

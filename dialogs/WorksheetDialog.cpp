@@ -1,6 +1,7 @@
 #include "dialogs/WorksheetDialog.h"
 
 #include "app/Globals.h"
+#include "base/Owners.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Worksheet.h"
 #include "resources/resource.h"
@@ -82,17 +83,14 @@ bool SaveWholeFile(const std::string& path, const std::string& bytes) {
     if (GetTempFileNameA(folder.c_str(), "zml", 0, temporary) == 0) {
         return false;
     }
-    // The one file handle of practice: opened, written and closed right here.
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    base::FileOwner file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     bool complete =
-        file != INVALID_HANDLE_VALUE &&
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        file &&
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
         written == bytes.size();
-    if (file != INVALID_HANDLE_VALUE) {
-        complete = CloseHandle(file) && complete;
-    }
+    complete = file.Close() && complete; // a failed close may have lost data
     if (complete &&
         MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;

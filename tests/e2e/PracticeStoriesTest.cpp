@@ -124,6 +124,7 @@ TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), p.main());
     SelectCount(dialog, L"10");
     PostMessageA(GetDlgItem(dialog, IDC_DIRECTION_TO_FORMULA), BM_CLICK, 0, 0);
+    testsupport::SaveScreenshot(dialog, testsupport::ScreenshotPath("worksheet"));
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     HWND save = p.WaitForDialog("Uložit jako");
     ASSERT_NE(save, nullptr);
