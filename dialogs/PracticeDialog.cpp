@@ -8,12 +8,15 @@
 #include "resources/resource.h"
 
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dialogs {
 namespace {
+
+// Longer than any name of the list, short enough for the list of mistakes.
+constexpr int kLongestAnswer = 100;
 
 // What the dialog works on; lives on the stack of RunPracticeDialog, so the
 // font outlives the dialog that shows it.
@@ -104,6 +107,7 @@ void Open(HWND dialog, Practice& state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     SetUpChoices(dialog, {5, 10, 20}, 10);
     EmphasisePrompt(dialog, state);
+    SendDlgItemMessageA(dialog, IDC_PRACTICE_ANSWER, EM_LIMITTEXT, kLongestAnswer, 0);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_ANSWER), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_SUBMIT), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_REDO), FALSE);
