@@ -9,6 +9,8 @@
 #include "chemistry/FormulaComposer.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpViewer.h"
+#include "dialogs/PracticeDialog.h"
+#include "dialogs/WorksheetDialog.h"
 #include "resources/resource.h"
 #include "update/UpdateChecker.h"
 
@@ -88,6 +90,12 @@ void MainDialog::OnCommand(HWND dialog, UINT /*message*/, WORD id, WORD /*code*/
     case IDM_HELP:
         DialogBoxParamA(g_hInstance, MAKEINTRESOURCEA(IDD_HELP), dialog, dialogs::HelpViewerProc,
                         0);
+        break;
+    case IDM_PRACTICE:
+        dialogs::RunPracticeDialog(dialog);
+        break;
+    case IDM_WORKSHEET:
+        dialogs::RunWorksheetDialog(dialog);
         break;
     case IDM_EXIT:
     case IDC_CLOSE_BUTTON:

@@ -144,11 +144,49 @@ sami.
   napsaný kmen nebo koncovka, která není v seznamu. Vyberte ji ze seznamu,
   nebo ji napište přesně, i s háčky a čárkami.
 
+== Procvičování
+
+Nabídka **Procvičování > Procvičovat...** otevře okno, ve kterém si
+vyzkoušíte, jak názvosloví oxidů umíte.
+
+1. Zvolte, co chcete procvičovat: **Ze vzorce název**, **Z názvu vzorec**
+   nebo **Obojí střídavě**, a počet otázek: 5, 10 nebo 20.
+2. Stiskněte **Začít**. Otázky jdou v náhodném pořadí a v jednom kole se
+   žádná neopakuje.
+3. Napište odpověď a stiskněte Enter. Hned uvidíte, zda je správně.
+
+- U názvu nezáleží na velkých a malých písmenech ani na mezerách navíc.
+  Název bez háčků a čárek (oxid zelezity) se počítá jako správný a program
+  ukáže, jak se píše správně.
+- Ve vzorci na velkých a malých písmenech záleží: $CO$ je oxid uhelnatý,
+  Co je kobalt. Mezery nevadí. Násobek vzorce ($P4O10$ místo $P2O5$) se
+  počítá jako správný a program ukáže obvyklý zápis.
+- U špatné odpovědi program ukáže správnou a vysvětlí ji, u $Fe2O3$
+  třeba takto: tři kyslíky dávají -6, každý ze dvou atomů železa má tedy
+  oxidační číslo III a tomu odpovídá přípona -itý.
+
+Na konci kola uvidíte výsledek (třeba 8 z 10) a seznam chyb. Tlačítko
+**Procvičit chyby** spustí kolo jen z otázek, na které jste odpověděli
+špatně. Nic se neukládá.
+
+Názvy se tu píšou celé, jak se učí ve škole (oxid sírový, oxid
+uhelnatý), ne rozdělené na kmen a koncovku jako v hlavním okně.
+
+== Pracovní list
+
+Nabídka **Procvičování > Pracovní list...** uloží pracovní list pro
+žáky. Zvolte, na co se má ptát, a počet otázek (10, 20 nebo 30),
+stiskněte **Uložit...** a vyberte soubor. Uloží se dokument RTF na papír
+A4, který otevře WordPad i Word: nadpis, řádky pro jméno, třídu a datum,
+očíslované otázky s místem pro odpověď a na další stránce **Řešení**.
+Každý list má jiné otázky v jiném pořadí.
+
 == Nabídka
 
 - **File > Exit** ukončí program, stejně jako tlačítko Cancel.
 - **Check new version** zjistí na stránkách autora, jaká verze je
   k dispozici, a nabídne otevření domovské stránky. Potřebuje internet.
+- **Procvičování** nabízí procvičování a pracovní list, viz výše.
 - **About > About** ukáže verzi programu a odkaz na domovskou stránku.
 - **About > Help** otevře tuto nápovědu. Text v okně lze upravovat, ale
   nic se neukládá: příště je nápověda zase původní.

@@ -7,6 +7,8 @@
 #define IDD_ABOUT 102
 #define IDD_FTP_ACCOUNT 4003
 #define IDD_HELP 4004
+#define IDD_PRACTICE 4005
+#define IDD_WORKSHEET 4006
 #define IDR_MAIN_MENU 101
 #define IDI_LARGE 100
 #define IDI_SMALL 5002
@@ -35,6 +37,8 @@
 #define IDM_EXIT 6003
 #define IDM_HELP 6004
 #define IDM_CHECK_VERSION 6005
+#define IDM_PRACTICE 6006
+#define IDM_WORKSHEET 6007
 
 /* About dialog */
 #define IDC_VERSION_LINE 3012
@@ -42,6 +46,22 @@
 
 /* Help viewer */
 #define IDC_HELP_TEXT 3008
+
+/* Practice and worksheet dialogs (the choices are shared) */
+#define IDC_DIRECTION_TO_NAME 3101
+#define IDC_DIRECTION_TO_FORMULA 3102
+#define IDC_DIRECTION_MIXED 3103
+#define IDC_QUESTION_COUNT 3104
+#define IDC_PRACTICE_START 3105
+#define IDC_PRACTICE_PROGRESS 3106
+#define IDC_PRACTICE_TASK 3107
+#define IDC_PRACTICE_PROMPT 3108
+#define IDC_PRACTICE_ANSWER 3109
+#define IDC_PRACTICE_SUBMIT 3110
+#define IDC_PRACTICE_VERDICT 3111
+#define IDC_PRACTICE_SCORE 3112
+#define IDC_PRACTICE_MISTAKES 3113
+#define IDC_PRACTICE_REDO 3114
 
 /* FTP account dialog */
 #define IDC_FTP_HOST 3003

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -14,6 +15,9 @@ std::string ExecutableDirectory();
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// Names of the files and folders in `folder` (with or without its trailing
+// backslash), sorted; "." and ".." left out.
+std::vector<std::string> FolderEntries(const std::string& folder);
 
 // A new empty folder under the temporary directory, named after `name` and
 // the process, removed recursively on destruction.

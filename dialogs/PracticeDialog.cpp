@@ -1,0 +1,159 @@
+#include "dialogs/PracticeDialog.h"
+
+#include "app/Globals.h"
+#include "app/MainDialogModel.h"
+#include "base/Owners.h"
+#include "dialogs/PracticeChoices.h"
+#include "practice/Round.h"
+#include "resources/resource.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dialogs {
+namespace {
+
+// Longer than any name of the list, short enough for the list of mistakes.
+constexpr int kLongestAnswer = 100;
+
+// What the dialog works on; lives on the stack of RunPracticeDialog, so the
+// font outlives the dialog that shows it.
+struct Practice {
+    std::vector<practice::Oxide> oxides;
+    std::optional<practice::Round> round;
+    base::GdiOwner<HFONT> promptFont;
+};
+
+// The question stands out: the dialog's font, half as large again and bold.
+void EmphasisePrompt(HWND dialog, Practice& state) {
+    LOGFONTA font = {};
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    if (GetObjectA(dialogFont, sizeof font, &font) == 0) {
+        return;
+    }
+    font.lfHeight = font.lfHeight * 3 / 2;
+    font.lfWeight = FW_BOLD;
+    state.promptFont.Reset(CreateFontIndirectA(&font));
+    SendDlgItemMessageA(dialog, IDC_PRACTICE_PROMPT, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(state.promptFont.Get()), FALSE);
+}
+
+void SetText(HWND dialog, int id, const std::string& text) {
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+std::string Text(HWND dialog, int id) {
+    std::vector<char> buffer(app::kTextBufferSize, '\0');
+    GetDlgItemTextA(dialog, id, buffer.data(), app::kTextBufferSize);
+    return buffer.data();
+}
+
+// Enter presses `id`, and the focus goes to `focus`.
+void Lead(HWND dialog, int id, int focus) {
+    SendMessageA(dialog, DM_SETDEFID, id, 0);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, focus)), TRUE);
+}
+
+// Shows the round as it stands: the current question, or the score and the
+// mistakes once it is over.
+void Show(HWND dialog, const practice::Round& round) {
+    const bool asking = !round.Finished();
+    SetText(dialog, IDC_PRACTICE_PROGRESS, round.ProgressText());
+    SetText(dialog, IDC_PRACTICE_TASK, round.TaskText());
+    SetText(dialog, IDC_PRACTICE_PROMPT, round.PromptText());
+    SetText(dialog, IDC_PRACTICE_ANSWER, "");
+    SetText(dialog, IDC_PRACTICE_SCORE, asking ? "" : round.ScoreText());
+    SetText(dialog, IDC_PRACTICE_MISTAKES, asking ? "" : round.MistakesText());
+    const bool redo = !asking && !round.Mistakes().empty();
+    const int lead = asking ? IDC_PRACTICE_SUBMIT : redo ? IDC_PRACTICE_REDO : IDC_PRACTICE_START;
+    // Enabled first and disabled last, so the focus never sits on a disabled control.
+    const std::pair<int, bool> controls[] = {
+        {IDC_PRACTICE_ANSWER, asking}, {IDC_PRACTICE_SUBMIT, asking}, {IDC_PRACTICE_REDO, redo}};
+    for (const auto& [id, enabled] : controls) {
+        if (enabled) {
+            EnableWindow(GetDlgItem(dialog, id), TRUE);
+        }
+    }
+    Lead(dialog, lead, asking ? IDC_PRACTICE_ANSWER : lead);
+    for (const auto& [id, enabled] : controls) {
+        if (!enabled) {
+            EnableWindow(GetDlgItem(dialog, id), FALSE);
+        }
+    }
+}
+
+void Begin(HWND dialog, Practice& state, std::vector<practice::Question> questions) {
+    state.round.emplace(std::move(questions));
+    SetText(dialog, IDC_PRACTICE_VERDICT, "");
+    Show(dialog, *state.round);
+}
+
+void Submit(HWND dialog, Practice& state) {
+    if (!state.round || state.round->Finished()) {
+        return;
+    }
+    const practice::Verdict verdict = state.round->Answer(Text(dialog, IDC_PRACTICE_ANSWER));
+    SetText(dialog, IDC_PRACTICE_VERDICT, verdict.text);
+    if (verdict.grade == practice::Grade::Empty) {
+        Lead(dialog, IDC_PRACTICE_SUBMIT, IDC_PRACTICE_ANSWER);
+        return;
+    }
+    Show(dialog, *state.round);
+}
+
+void Open(HWND dialog, Practice& state) {
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    SetUpChoices(dialog, {5, 10, 20}, 10);
+    EmphasisePrompt(dialog, state);
+    SendDlgItemMessageA(dialog, IDC_PRACTICE_ANSWER, EM_LIMITTEXT, kLongestAnswer, 0);
+    EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_ANSWER), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_SUBMIT), FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_REDO), FALSE);
+    Lead(dialog, IDC_PRACTICE_START, IDC_DIRECTION_TO_NAME);
+}
+
+INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = reinterpret_cast<Practice*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG:
+        Open(dialog, *reinterpret_cast<Practice*>(lParam));
+        return FALSE; // the focus is set
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_PRACTICE_START:
+            Begin(dialog, *state,
+                  practice::DrawRound(state->oxides, ChosenCount(dialog), ChosenDirection(dialog),
+                                      NewSeed()));
+            return TRUE;
+        case IDC_PRACTICE_SUBMIT:
+            Submit(dialog, *state);
+            return TRUE;
+        case IDC_PRACTICE_REDO:
+            if (state->round && state->round->Finished()) {
+                Begin(dialog, *state,
+                      practice::Shuffled(state->round->MistakeQuestions(), NewSeed()));
+            }
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void RunPracticeDialog(HWND owner) {
+    Practice state;
+    state.oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
+    DialogBoxParamA(app::g_hInstance, MAKEINTRESOURCEA(IDD_PRACTICE), owner, PracticeDialogProc,
+                    reinterpret_cast<LPARAM>(&state));
+}
+
+} // namespace dialogs

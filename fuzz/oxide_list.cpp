@@ -1,0 +1,41 @@
+// Feeds arbitrary text to the oxide list reader: every oxide it keeps has a
+// formula without blanks and a name without tabs, every other line that is
+// not a comment or empty is reported once, in order.
+#include "practice/OxideList.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const practice::OxideList list = practice::ParseOxideList(text);
+    int lines = 0;
+    for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
+        ++lines;
+        if (text.find('\n', at) == std::string_view::npos) {
+            break;
+        }
+    }
+    Check(list.oxides.size() + list.badLines.size() <= static_cast<std::size_t>(lines));
+    for (std::size_t i = 0; i < list.badLines.size(); ++i) {
+        Check(list.badLines[i] >= 1 && list.badLines[i] <= lines);
+        Check(i == 0 || list.badLines[i] > list.badLines[i - 1]);
+    }
+    for (const practice::Oxide& oxide : list.oxides) {
+        Check(!oxide.formula.empty() && oxide.formula.find_first_of(" \t\n") == std::string::npos);
+        Check(!oxide.name.empty() && oxide.name.find_first_of("\t\n") == std::string::npos);
+        Check(oxide.formula[0] != '#');
+    }
+    return 0;
+}

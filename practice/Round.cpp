@@ -1,0 +1,141 @@
+#include "practice/Round.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <random>
+
+namespace practice {
+namespace {
+
+// A number below `bound` from the generator, without modulo bias; the
+// generator is fully specified, so a seed gives the same numbers everywhere.
+uint32_t Below(std::mt19937& generator, uint32_t bound) {
+    const uint32_t limit = UINT32_MAX - UINT32_MAX % bound;
+    uint32_t value;
+    do {
+        value = static_cast<uint32_t>(generator());
+    } while (value >= limit);
+    return value % bound;
+}
+
+// Fisher-Yates over the first `count` places.
+template <typename T>
+void ShuffleFront(std::vector<T>& items, std::size_t count, std::mt19937& generator) {
+    for (std::size_t i = 0; i < count && i + 1 < items.size(); ++i) {
+        const std::size_t j = i + Below(generator, static_cast<uint32_t>(items.size() - i));
+        std::swap(items[i], items[j]);
+    }
+}
+
+const std::string& Shown(const Question& question) {
+    return question.ask == Ask::Name ? question.oxide.formula : question.oxide.name;
+}
+
+const std::string& Expected(const Question& question) {
+    return question.ask == Ask::Name ? question.oxide.name : question.oxide.formula;
+}
+
+std::string VerdictText(const Question& question, Grade grade) {
+    const std::string& shown = Shown(question);
+    switch (grade) {
+    case Grade::Empty:
+        return "Napište odpověď a stiskněte Enter.";
+    case Grade::Right:
+        return shown + ": správně.";
+    case Grade::RightSpelling:
+        return shown + ": správně, jen se píše s diakritikou: " + Expected(question) + ".";
+    case Grade::RightMultiple:
+        return shown + ": správně, obvykle se píše " + Expected(question) + ".";
+    case Grade::Wrong:
+        break;
+    }
+    return shown + ": špatně, správně je " + Expected(question) + ".\r\n" +
+           Explanation(question.oxide);
+}
+
+} // namespace
+
+std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
+                                uint32_t seed) {
+    std::mt19937 generator(seed);
+    std::vector<std::size_t> order(oxides.size());
+    std::iota(order.begin(), order.end(), 0);
+    const std::size_t size = std::min(order.size(), static_cast<std::size_t>(std::max(count, 0)));
+    ShuffleFront(order, size, generator);
+    std::vector<Question> questions;
+    for (std::size_t i = 0; i < size; ++i) {
+        Ask ask = direction == Direction::NameToFormula ? Ask::Formula : Ask::Name;
+        if (direction == Direction::Mixed && Below(generator, 2) == 1) {
+            ask = Ask::Formula;
+        }
+        questions.push_back({oxides[order[i]], ask});
+    }
+    return questions;
+}
+
+std::vector<Question> Shuffled(std::vector<Question> questions, uint32_t seed) {
+    std::mt19937 generator(seed);
+    ShuffleFront(questions, questions.size(), generator);
+    return questions;
+}
+
+Round::Round(std::vector<Question> questions) : questions_(std::move(questions)) {}
+
+Verdict Round::Answer(const std::string& answer) {
+    const Question& question = Current();
+    const Grade grade = CheckAnswer(question, answer);
+    Verdict verdict{grade, VerdictText(question, grade)};
+    if (grade == Grade::Empty) {
+        return verdict;
+    }
+    if (grade == Grade::Wrong) {
+        mistakes_.push_back({question, answer});
+    } else {
+        ++right_;
+    }
+    ++next_;
+    return verdict;
+}
+
+std::string Round::ProgressText() const {
+    const std::string right = ", správně " + std::to_string(right_);
+    if (Finished()) {
+        return "Konec kola" + right;
+    }
+    return "Otázka " + std::to_string(next_ + 1) + " z " + std::to_string(Total()) + right;
+}
+
+std::string Round::TaskText() const {
+    if (Finished()) {
+        return "";
+    }
+    return Current().ask == Ask::Name ? "Napište název oxidu:" : "Napište vzorec oxidu:";
+}
+
+std::string Round::PromptText() const {
+    return Finished() ? "" : Shown(Current());
+}
+
+std::string Round::ScoreText() const {
+    return "Výsledek: " + std::to_string(right_) + " z " + std::to_string(Total());
+}
+
+std::string Round::MistakesText() const {
+    std::string text;
+    for (const Mistake& mistake : mistakes_) {
+        text += (text.empty() ? "" : "\r\n") + Shown(mistake.question) + ": odpověď „" +
+                mistake.answer + "“, správně " + Expected(mistake.question);
+    }
+    return text;
+}
+
+std::vector<Question> Round::MistakeQuestions() const {
+    std::vector<Question> questions;
+    for (const Mistake& mistake : mistakes_) {
+        questions.push_back(mistake.question);
+    }
+    return questions;
+}
+
+} // namespace practice

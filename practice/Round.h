@@ -1,0 +1,67 @@
+// A round of practice: drawing the questions, keeping the score and the
+// mistakes, and the texts the practice dialog shows. Code page 1250.
+#pragma once
+
+#include "practice/Answers.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace practice {
+
+// What the pupil is asked for, chosen in the dialogs.
+enum class Direction { FormulaToName, NameToFormula, Mixed };
+
+// `count` different oxides of the list in random order (all of them when the
+// list is shorter); in a mixed round each question asks for the name or the
+// formula at random. The same seed gives the same round.
+std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
+                                uint32_t seed);
+// The same questions in an order drawn from the seed.
+std::vector<Question> Shuffled(std::vector<Question> questions, uint32_t seed);
+
+struct Mistake {
+    Question question;
+    std::string answer; // as the pupil typed it
+};
+
+// The outcome of one answer, and what the dialog says about it.
+struct Verdict {
+    Grade grade;
+    std::string text; // one or two lines, separated by CR LF
+};
+
+class Round {
+  public:
+    explicit Round(std::vector<Question> questions);
+
+    bool Finished() const { return next_ >= questions_.size(); }
+    // The question to answer now; only while the round is not finished.
+    const Question& Current() const { return questions_[next_]; }
+    int Total() const { return static_cast<int>(questions_.size()); }
+    int Right() const { return right_; }
+    const std::vector<Mistake>& Mistakes() const { return mistakes_; }
+
+    // Grades the answer to the current question and moves on to the next one;
+    // an empty answer is not graded and the question stays.
+    Verdict Answer(const std::string& answer);
+
+    // Texts of the dialog: "Otázka 3 z 10, správně 2"; what to write and
+    // what is shown; at the end "Výsledek: 8 z 10" and one line per mistake.
+    std::string ProgressText() const;
+    std::string TaskText() const;
+    std::string PromptText() const;
+    std::string ScoreText() const;
+    std::string MistakesText() const;
+    // The questions answered wrongly, for a round of just those.
+    std::vector<Question> MistakeQuestions() const;
+
+  private:
+    std::vector<Question> questions_;
+    std::size_t next_ = 0;
+    int right_ = 0;
+    std::vector<Mistake> mistakes_;
+};
+
+} // namespace practice

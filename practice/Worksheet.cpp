@@ -1,0 +1,109 @@
+#include "practice/Worksheet.h"
+
+#include <cstdio>
+
+namespace practice {
+namespace {
+
+// A4 in twips, with 2 cm margins.
+const char* const kHeader = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1029\n"
+                            "{\\fonttbl{\\f0\\froman\\fcharset238 Times New Roman;}"
+                            "{\\f1\\fswiss\\fcharset238 Arial;}}\n"
+                            "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134"
+                            "\n";
+const char* const kTitle = "\\pard\\plain\\sa240\\f1\\fs32\\b ";
+const char* const kBody = "\\pard\\plain\\sa200\\f0\\fs24 ";
+const char* const kQuestion = "\\pard\\plain\\sb120\\sa120\\tx567\\tx3402\\f0\\fs24 ";
+
+// Digits of a formula as subscripts: Fe{\sub 2}O{\sub 3}.
+std::string RtfFormula(const std::string& formula) {
+    std::string rtf;
+    for (const char c : formula) {
+        if (c >= '0' && c <= '9') {
+            rtf += std::string("{\\sub ") + c + "}";
+        } else {
+            rtf += RtfText(std::string(1, c));
+        }
+    }
+    return rtf;
+}
+
+std::string Shown(const Question& question) {
+    return question.ask == Ask::Name ? RtfFormula(question.oxide.formula)
+                                     : RtfText(question.oxide.name);
+}
+
+std::string Answer(const Question& question) {
+    return question.ask == Ask::Name ? RtfText(question.oxide.name)
+                                     : RtfFormula(question.oxide.formula);
+}
+
+std::string Task(const std::vector<Question>& questions) {
+    bool names = false;
+    bool formulas = false;
+    for (const Question& question : questions) {
+        (question.ask == Ask::Name ? names : formulas) = true;
+    }
+    if (names && formulas) {
+        return "Ke vzorcům napište názvy oxidů, k názvům jejich vzorce.";
+    }
+    return formulas ? "Napište vzorce oxidů." : "Napište názvy oxidů.";
+}
+
+std::string Paragraph(const char* format, const std::string& text) {
+    return format + text + "\\par\n";
+}
+
+} // namespace
+
+std::string RtfText(const std::string& text) {
+    std::string rtf;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '{' || c == '}') {
+            rtf += '\\';
+            rtf += c;
+        } else if (byte >= 0x80) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\'%02x", byte);
+            rtf += escape;
+        } else {
+            rtf += c;
+        }
+    }
+    return rtf;
+}
+
+std::string WorksheetRtf(const std::vector<Question>& questions) {
+    const std::string line(36, '_');
+    std::string rtf = kHeader;
+    rtf += Paragraph(kTitle, RtfText("Pracovní list: názvosloví oxidů"));
+    rtf += Paragraph(kBody, RtfText("Jméno a příjmení: " + line));
+    rtf += Paragraph(kBody,
+                     RtfText("Třída: " + line.substr(0, 12) + "   Datum: " + line.substr(0, 16)));
+    rtf += Paragraph(kBody, "\\b " + RtfText(Task(questions)) + "\\b0 ");
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        rtf += Paragraph(kQuestion,
+                         std::to_string(i + 1) + ".\\tab " + Shown(questions[i]) + "\\tab " + line);
+    }
+    rtf += "\\page\n";
+    rtf += Paragraph(kTitle, RtfText("Řešení"));
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        rtf += Paragraph(kQuestion, std::to_string(i + 1) + ".\\tab " + Shown(questions[i]) +
+                                        "\\tab " + Answer(questions[i]));
+    }
+    return rtf + "}\n";
+}
+
+std::string WithRtfExtension(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/:");
+    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+    return path.find('.', nameStart) == std::string::npos ? path + ".rtf" : path;
+}
+
+std::string SaveFailedText(const std::string& path) {
+    return "Pracovní list se nepodařilo uložit do souboru\r\n" + path +
+           "\r\n\r\nZkontrolujte, zda složka existuje a zda do ní smíte zapisovat.";
+}
+
+} // namespace practice

@@ -1,0 +1,149 @@
+// A pupil's round of practice and a teacher's worksheet, with the real
+// zemit.exe driven from this second process.
+#include "Driver.h"
+
+#include "practice/Answers.h"
+#include "resources/resource.h"
+
+#include "Boxes.h"
+#include "Files.h"
+#include "Screenshot.h"
+#include "Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using e2e::Program;
+using testsupport::WaitUntil;
+using testsupport::WindowText;
+
+namespace {
+
+// The practice dialog, used as a pupil uses it.
+struct Pupil {
+    HWND dialog;
+
+    std::string Text(int id) const { return WindowText(GetDlgItem(dialog, id)); }
+    void Click(int id) const { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+    // Types the answer, sends it with Enter or the button and waits for the verdict.
+    std::string Answer(const Program& program, const std::string& answer, bool enter) const {
+        HWND field = GetDlgItem(dialog, IDC_PRACTICE_ANSWER);
+        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer.c_str()));
+        SetDlgItemTextA(dialog, IDC_PRACTICE_VERDICT, "");
+        if (enter) {
+            program.Key(field, VK_RETURN);
+        } else {
+            Click(IDC_PRACTICE_SUBMIT);
+        }
+        std::string verdict;
+        WaitUntil([&] { return !(verdict = Text(IDC_PRACTICE_VERDICT)).empty(); });
+        return verdict;
+    }
+    bool Shows(int id, const std::string& text) const {
+        return WaitUntil([&] { return Text(id) == text; });
+    }
+};
+
+std::map<std::string, std::string> NamesByFormula() {
+    std::map<std::string, std::string> names;
+    for (const auto& oxide : practice::ParseOxideList(practice::OxideListText()).oxides) {
+        names[oxide.formula] = oxide.name;
+    }
+    return names;
+}
+
+void SelectCount(HWND dialog, const wchar_t* count) {
+    SendMessageW(GetDlgItem(dialog, IDC_QUESTION_COUNT), CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(count));
+}
+
+TEST(PracticeStory, ARoundOfFiveWithOneMistakeThenTheMistakeAgain) {
+    const auto names = NamesByFormula();
+    Program p;
+    ASSERT_NE(p.WaitForMainDialog(), nullptr);
+    p.Command(IDM_PRACTICE);
+    const Pupil pupil{p.WaitForDialog("Procvičování")};
+    ASSERT_NE(pupil.dialog, nullptr);
+    EXPECT_EQ(GetWindow(pupil.dialog, GW_OWNER), p.main());
+    EXPECT_FALSE(IsWindowEnabled(p.main()));
+    SelectCount(pupil.dialog, L"5");
+    pupil.Click(IDC_PRACTICE_START);
+    ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 5, správně 0"));
+    EXPECT_EQ(pupil.Answer(p, " ", true), "Napište odpověď a stiskněte Enter.");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Otázka 1 z 5, správně 0");
+
+    std::string missed;
+    for (int i = 0; i < 5; ++i) {
+        const std::string formula = pupil.Text(IDC_PRACTICE_PROMPT);
+        ASSERT_EQ(names.count(formula), 1u) << formula;
+        const std::string& name = names.at(formula);
+        EXPECT_EQ(pupil.Text(IDC_PRACTICE_TASK), "Napište název oxidu:");
+        if (i == 1) {
+            EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false),
+                      formula + ": špatně, správně je " + name + ".\r\n" +
+                          practice::Explanation({formula, name}));
+            missed = formula;
+            continue;
+        }
+        if (i == 2) { // the picture in the README: a verdict and the next answer typed
+            SetDlgItemTextA(pupil.dialog, IDC_PRACTICE_ANSWER, name.c_str());
+            testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice"));
+        }
+        EXPECT_EQ(pupil.Answer(p, name, i == 0), formula + ": správně.");
+    }
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Konec kola, správně 4");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 4 z 5");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES),
+              missed + ": odpověď „oxid nesprávný“, správně " + names.at(missed));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER)));
+    testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice-end"));
+
+    pupil.Click(IDC_PRACTICE_REDO);
+    ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 1, správně 0"));
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROMPT), missed);
+    EXPECT_EQ(pupil.Answer(p, names.at(missed), true), missed + ": správně.");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 1 z 1");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_REDO)));
+
+    p.Key(pupil.dialog, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pupil.dialog); }));
+    EXPECT_TRUE(IsWindowEnabled(p.main()));
+    PostMessageA(p.main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.WaitForExit(), 0u);
+}
+
+TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
+    const testsupport::TempFolder folder("worksheet-story");
+    Program p;
+    ASSERT_NE(p.WaitForMainDialog(), nullptr);
+    p.Command(IDM_WORKSHEET);
+    HWND dialog = p.WaitForDialog("Pracovní list");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), p.main());
+    SelectCount(dialog, L"10");
+    PostMessageA(GetDlgItem(dialog, IDC_DIRECTION_TO_FORMULA), BM_CLICK, 0, 0);
+    testsupport::SaveScreenshot(dialog, testsupport::ScreenshotPath("worksheet"));
+    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    HWND save = p.WaitForDialog("Uložit jako");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(GetWindow(save, GW_OWNER), dialog);
+    testsupport::AnswerFileDialog(folder / "oxidy pro osmou třídu")(save);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+
+    EXPECT_EQ(testsupport::FolderEntries(folder.path()),
+              std::vector<std::string>{"oxidy pro osmou třídu.rtf"});
+    const std::string rtf = testsupport::ReadFileBytes(folder / "oxidy pro osmou třídu.rtf");
+    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
+    EXPECT_NE(rtf.find("Napi\\'9ate vzorce oxid\\'f9."), std::string::npos);
+    const size_t page = rtf.find("\\page");
+    EXPECT_LT(rtf.find("10.\\tab oxid "), page);
+    EXPECT_EQ(rtf.find("11.\\tab "), std::string::npos);
+    EXPECT_NE(rtf.find("10.\\tab oxid ", page), std::string::npos);
+    EXPECT_TRUE(IsWindowEnabled(p.main()));
+    PostMessageA(p.main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.WaitForExit(), 0u);
+}
+
+} // namespace

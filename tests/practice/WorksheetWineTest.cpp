@@ -1,0 +1,90 @@
+// What only Windows shows: a Rich Edit control reading the worksheet back,
+// and the worksheet file written whole or not at all.
+#include "dialogs/WorksheetDialog.h"
+#include "practice/Round.h"
+#include "practice/Worksheet.h"
+
+#include "Files.h"
+#include "HostWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <sstream>
+
+using testsupport::FolderEntries;
+
+namespace {
+
+DWORD CALLBACK Pour(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* rest = reinterpret_cast<std::string*>(cookie);
+    *given = static_cast<LONG>(std::min<size_t>(rest->size(), static_cast<size_t>(wanted)));
+    rest->copy(reinterpret_cast<char*>(buffer), static_cast<size_t>(*given));
+    rest->erase(0, static_cast<size_t>(*given));
+    return 0;
+}
+
+// The control's paragraphs.
+std::vector<std::string> LoadedParagraphs(std::string rtf) {
+    EXPECT_NE(LoadLibraryA("Riched20.dll"), nullptr);
+    const testsupport::HostWindow host;
+    HWND rich =
+        testsupport::CreateChild(host.get(), "RichEdit20A", "", ES_MULTILINE, 0, 0, 600, 400);
+    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&rtf), 0, Pour};
+    SendMessageA(rich, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    std::string text(GetWindowTextLengthA(rich) + 1, '\0');
+    text.resize(GetWindowTextA(rich, &text[0], static_cast<int>(text.size())));
+    std::vector<std::string> paragraphs;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line, '\r');) {
+        paragraphs.push_back(line.empty() || line[0] != '\n' ? line : line.substr(1));
+    }
+    return paragraphs;
+}
+
+TEST(Worksheet, RichEditReadsQuestionsPageBreakAndKey) {
+    const auto oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
+    const auto questions = practice::DrawRound(oxides, 30, practice::Direction::Mixed, 17);
+    const auto paragraphs = LoadedParagraphs(practice::WorksheetRtf(questions));
+    ASSERT_FALSE(paragraphs.empty());
+    EXPECT_EQ(paragraphs[0], "Pracovní list: názvosloví oxidů");
+    const auto key = std::find(paragraphs.begin(), paragraphs.end(), "Řešení");
+    ASSERT_NE(key, paragraphs.end());
+    ASSERT_EQ(paragraphs.end() - key, 31);
+    ASSERT_GE(key - paragraphs.begin(), 31);
+    // Where the page breaks, this Rich Edit shows an empty paragraph (newer
+    // ones a form feed).
+    EXPECT_TRUE(key[-1].empty() || key[-1] == "\f") << key[-1];
+    const auto sheet = key - 31;
+    for (size_t i = 0; i < questions.size(); ++i) {
+        const practice::Oxide& oxide = questions[i].oxide;
+        const bool name = questions[i].ask == practice::Ask::Name;
+        const std::string number = std::to_string(i + 1) + ".\t";
+        EXPECT_EQ(sheet[i],
+                  number + (name ? oxide.formula : oxide.name) + "\t" + std::string(36, '_'));
+        EXPECT_EQ(key[i + 1], number + (name ? oxide.formula + "\t" + oxide.name
+                                             : oxide.name + "\t" + oxide.formula));
+    }
+}
+
+TEST(Worksheet, FileIsWrittenWholeOrNotAtAll) {
+    const testsupport::TempFolder folder("worksheet");
+    const std::string path = folder / "list oxidů.rtf";
+    ASSERT_TRUE(dialogs::SaveWholeFile(path, "první"));
+    ASSERT_TRUE(dialogs::SaveWholeFile(path, "druhý")); // over the first
+    EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
+    CreateDirectoryA((folder / "složka.rtf").c_str(), nullptr);
+    const std::string refused[] = {folder / "složka.rtf", folder / "chybí\\list.rtf"};
+    for (const std::string& target : refused) {
+        EXPECT_FALSE(dialogs::SaveWholeFile(target, "třetí")) << target;
+    }
+    EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
+    EXPECT_EQ(FolderEntries(folder.path()),
+              (std::vector<std::string>{"list oxidů.rtf", "složka.rtf"}))
+        << "no temporary file left";
+    EXPECT_TRUE(FolderEntries(folder / "složka.rtf").empty());
+}
+
+} // namespace
