@@ -4,7 +4,8 @@
 ; replaces them in the installed Zemit's folder.
 ; make_dist.py passes DEFINES: an include file with VERSION, PUBLISHER and
 ; COPYRIGHT (from zemit.exe's version resource), STAGE (the folder of the files
-; to install) and OUTFILE.
+; to install) and OUTFILE; and SIGN, the signing command, when the packages
+; are signed.
 ; Silent mode: setup.exe /S [/D=folder], uninstall.exe /S. The exit codes
 ; below are listed in the README for deployment tools.
 Unicode true
@@ -17,6 +18,11 @@ SetCompressor /SOLID lzma
 ; Zemit's own exit codes, beside NSIS's 0 (done), 1 (cancelled) and 2 (aborted).
 !define EXIT_RUNNING 3 ; zemit.exe in the target folder is running: nothing changed
 !define EXIT_ELSEWHERE 4 ; /D= names another folder than the installed Zemit's
+
+!ifdef SIGN
+  !finalize `${SIGN} "%1"` = 0
+  !uninstfinalize `${SIGN} --name ${UNINSTALLER} "%1"` = 0
+!endif
 
 Name "Zemit"
 OutFile "${OUTFILE}"
