@@ -4,6 +4,7 @@
 #   make fuzz   long fuzzing run (10 million executions per target)
 #   make bench  native benchmarks; make bench-windows: start-up, HTTP fetch and download under Wine
 #   make dist   the Windows installer and the portable zip in build/dist/
+#               (signed when ZEMIT_SIGN_PFX and ZEMIT_SIGN_PASSWORD_FILE are set)
 .PHONY: all setup test test-native \
         test-windows test-fuzz fuzz bench bench-windows run dist format clean
 
@@ -56,10 +57,12 @@ bench-windows: build-windows
 	bash scripts/bench-http-fetch.sh build/windows
 	bash scripts/bench-download.sh build/windows
 
+# build/dist/ is emptied first: a failed (signing) build leaves no package there.
 dist: setup
+	rm -rf build/dist
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows --target dist
-	rm -rf build/dist && mkdir -p build/dist
+	mkdir -p build/dist
 	cp build/windows/dist/zemit-*-setup.exe build/windows/dist/zemit-*-portable.zip build/dist/
 
 format:

@@ -6,9 +6,15 @@ The version and the publisher are read from zemit.exe's own version resource
 file gets the same time stamp (SOURCE_DATE_EPOCH, else the time of the last
 commit), and the zip lists its entries in a fixed order, so that the same
 sources give the same bytes.
+
+Given a certificate (--sign-pfx and --sign-password-file), zemit.exe is
+signed before it is packed, and makensis has sign.py sign the uninstaller and
+the installer, all with that time stamp as their signing time. A signing that
+fails stops the packing with one line and leaves no package behind.
 """
 import argparse
 import os
+import shlex
 import shutil
 import struct
 import subprocess
@@ -16,8 +22,14 @@ import sys
 import time
 import zipfile
 
+import sign
+
 RT_VERSION = 16
 PORTABLE_FILES = ("zemit.exe", "help.rtf", "CTIMNE.txt")
+
+
+class PackingError(Exception):
+    pass
 
 
 def resource_data(pe, type_id):
@@ -147,7 +159,14 @@ def main():
     parser.add_argument("--source-dir", required=True)
     parser.add_argument("--out-dir", required=True)
     parser.add_argument("--makensis", default="makensis")
+    parser.add_argument("--sign-pfx", default="", help="PKCS#12 file to sign with (none: unsigned)")
+    parser.add_argument("--sign-password-file", default="", help="file holding its password")
+    parser.add_argument("--sign-timestamp-url", default="",
+                        help="RFC 3161 server (none: no timestamp)")
+    parser.add_argument("--osslsigncode", default="osslsigncode")
     args = parser.parse_args()
+    if bool(args.sign_pfx) != bool(args.sign_password_file):
+        sys.exit("make_dist: signing needs both ZEMIT_SIGN_PFX and ZEMIT_SIGN_PASSWORD_FILE")
 
     version, strings = version_info(args.exe)
     if version != args.version:
@@ -158,36 +177,68 @@ def main():
     for name in os.listdir(out):  # the packages of an earlier version
         if name.startswith("zemit-") and name.endswith(("-setup.exe", "-portable.zip")):
             os.remove(os.path.join(out, name))
-
-    # The installed files, staged with one time stamp: NSIS stores file times.
+    setup = os.path.join(out, f"zemit-{version}-setup.exe")
+    portable = os.path.join(out, f"zemit-{version}-portable.zip")
     stage = os.path.join(out, "stage")
+    try:
+        pack(args, version, strings, epoch, stage, setup, portable)
+    except (sign.SigningError, PackingError) as e:
+        for path in (setup, portable):  # never a package that is not what was asked for
+            if os.path.exists(path):
+                os.remove(path)
+        sys.exit(f"make_dist: {e}")
+    finally:
+        shutil.rmtree(stage, ignore_errors=True)
+
+
+def pack(args, version, strings, epoch, stage, setup, portable):
+    # The installed files, staged with one time stamp: NSIS stores file times.
     shutil.rmtree(stage, ignore_errors=True)
     os.makedirs(stage)
     for source, name in ((args.exe, "zemit.exe"), (args.help_file, "help.rtf"),
                          (args.icon, "zemit.ico")):
         shutil.copyfile(source, os.path.join(stage, name))
         os.utime(os.path.join(stage, name), (epoch, epoch))
+    exe = os.path.join(stage, "zemit.exe")
+    values = [("VERSION", version), ("PUBLISHER", strings["CompanyName"]),
+              ("COPYRIGHT", strings["LegalCopyright"]), ("STAGE", stage), ("OUTFILE", setup)]
+    if args.sign_pfx:
+        pfx, password_file = map(os.path.abspath, (args.sign_pfx, args.sign_password_file))
+        sign.sign(exe, pfx, password_file, epoch, args.sign_timestamp_url, args.osslsigncode)
+        os.utime(exe, (epoch, epoch))
+        # The command that zemit.nsi gives !finalize and !uninstfinalize.
+        here = os.path.dirname(os.path.abspath(__file__))
+        command = [sys.executable, os.path.join(here, "sign.py"), "--pfx", pfx,
+                   "--password-file", password_file, "--time", str(epoch), "--timestamp-url",
+                   args.sign_timestamp_url, "--osslsigncode", args.osslsigncode]
+        values.append(("SIGN", shlex.join(command)))
 
     # The values the installer script needs, as an include file (UTF-8 with
     # a byte-order mark, which makensis reads as such).
     defines = os.path.join(stage, "defines.nsh")
-    setup = os.path.join(out, f"zemit-{version}-setup.exe")
     with open(defines, "w", encoding="utf-8-sig") as f:
-        for name, value in (("VERSION", version), ("PUBLISHER", strings["CompanyName"]),
-                            ("COPYRIGHT", strings["LegalCopyright"]), ("STAGE", stage),
-                            ("OUTFILE", setup)):
+        for name, value in values:
             quoted = value.replace("$", "$$").replace('"', '$\\"')
             f.write(f'!define {name} "{quoted}"\n')
-    subprocess.run([args.makensis, "-V2", "-NOCD", "-INPUTCHARSET", "UTF8", f"-DDEFINES={defines}",
-                    os.path.abspath(args.nsi)], check=True, cwd=stage)
+    result = subprocess.run([args.makensis, "-V2", "-NOCD", "-INPUTCHARSET", "UTF8",
+                             f"-DDEFINES={defines}", os.path.abspath(args.nsi)],
+                            cwd=stage, capture_output=True, text=True)
+    # A failed signing inside makensis is told by sign.py's one line alone.
+    output = (result.stdout + result.stderr).splitlines()
+    signing = [line for line in output if line.startswith("make_dist: ")]
+    if result.returncode != 0 and signing:
+        raise PackingError(signing[0][len("make_dist: "):])
+    sys.stdout.write(result.stdout)
+    sys.stderr.write(result.stderr)
+    if result.returncode != 0:
+        raise PackingError(f"makensis ended with {result.returncode}")
 
-    with open(args.exe, "rb") as f:
-        exe = f.read()
+    with open(exe, "rb") as f:
+        exe_bytes = f.read()
     with open(args.help_file, "rb") as f:
         help_text = f.read()
-    files = list(zip(PORTABLE_FILES, (exe, help_text, windows_text(args.readme))))
-    write_zip(os.path.join(out, f"zemit-{version}-portable.zip"), "Zemit", files, epoch)
-    shutil.rmtree(stage)
+    files = list(zip(PORTABLE_FILES, (exe_bytes, help_text, windows_text(args.readme))))
+    write_zip(portable, "Zemit", files, epoch)
 
 
 if __name__ == "__main__":

@@ -1,10 +1,13 @@
 ; The Windows installer of Zemit, in Czech. Installs zemit.exe and help.rtf
 ; into Program Files\Zemit, a Start-menu shortcut and the entry in the list of
-; installed programs; the uninstaller removes exactly these again.
+; installed programs; the uninstaller removes exactly these again. An upgrade
+; replaces them in the installed Zemit's folder.
 ; make_dist.py passes DEFINES: an include file with VERSION, PUBLISHER and
 ; COPYRIGHT (from zemit.exe's version resource), STAGE (the folder of the files
-; to install) and OUTFILE.
-; Silent mode: setup.exe /S [/D=folder], uninstall.exe /S.
+; to install) and OUTFILE; and SIGN, the signing command, when the packages
+; are signed.
+; Silent mode: setup.exe /S [/D=folder], uninstall.exe /S. The exit codes
+; below are listed in the README for deployment tools.
 Unicode true
 SetCompressor /SOLID lzma
 !include "${DEFINES}"
@@ -12,6 +15,14 @@ SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zemit"
 !define UNINSTALLER "uninstall.exe"
+; Zemit's own exit codes, beside NSIS's 0 (done), 1 (cancelled) and 2 (aborted).
+!define EXIT_RUNNING 3 ; zemit.exe in the target folder is running: nothing changed
+!define EXIT_ELSEWHERE 4 ; /D= names another folder than the installed Zemit's
+
+!ifdef SIGN
+  !finalize `${SIGN} "%1"` = 0
+  !uninstfinalize `${SIGN} --name ${UNINSTALLER} "%1"` = 0
+!endif
 
 Name "Zemit"
 OutFile "${OUTFILE}"
@@ -25,7 +36,9 @@ BrandingText "Zemit ${VERSION}"
 !define MUI_ICON "${STAGE}\zemit.ico"
 !define MUI_UNICON "${STAGE}\zemit.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zemit.exe"
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipDirectoryOnUpgrade
 !insertmacro MUI_PAGE_DIRECTORY
+!define MUI_PAGE_CUSTOMFUNCTION_PRE WaitUntilClosed
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -40,6 +53,51 @@ VIAddVersionKey /LANG=${LANG_CZECH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_CZECH} "LegalCopyright" "${COPYRIGHT}"
 VIAddVersionKey /LANG=${LANG_CZECH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_CZECH} "ProductVersion" "${VERSION}"
+
+; The folder of an installed Zemit (from its uninstall entry), "" if none.
+Var Installed
+
+; An upgrade goes into the installed Zemit's folder, so that there is one
+; program, one uninstall entry and one shortcut, and the user's files in the
+; folder stay beside it. A /D= naming another folder is refused rather than
+; ignored: the installer does not report success for a folder it did not use.
+Function .onInit
+  ReadRegStr $Installed HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ; An entry whose program is gone is left over: install as new.
+  IfFileExists "$Installed\zemit.exe" +2
+    StrCpy $Installed ""
+  StrCmp $Installed "" checked
+  StrCmp $Installed $INSTDIR checked ; case-insensitive, as paths are
+    MessageBox MB_OK|MB_ICONSTOP "Zemit je už nainstalovaný ve složce $Installed. Novou verzi lze nainstalovat jen tam; chcete-li ho mít jinde, nejdřív ho odinstalujte." /SD IDOK
+    SetErrorLevel ${EXIT_ELSEWHERE}
+    Quit
+  checked:
+  ; Silent installations show no pages: check here, before anything is written.
+  IfSilent 0 +2
+    Call WaitUntilClosed
+FunctionEnd
+
+Function SkipDirectoryOnUpgrade
+  StrCmp $Installed "" +2
+    Abort
+FunctionEnd
+
+; A running program's file cannot be opened for writing (nor replaced). Retry
+; checks again; Cancel, and a silent installation, end with nothing changed.
+Function WaitUntilClosed
+  retry:
+  IfFileExists "$INSTDIR\zemit.exe" 0 closed
+  ClearErrors
+  FileOpen $0 "$INSTDIR\zemit.exe" a
+  IfErrors running
+  FileClose $0
+  Goto closed
+  running:
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Program Zemit je spuštěný, a proto ho nelze nahradit novou verzí.$\n$\nZavřete ho a zkuste to znovu. Storno instalaci ukončí a nic nezmění." /SD IDCANCEL IDRETRY retry
+  SetErrorLevel ${EXIT_RUNNING}
+  Quit
+  closed:
+FunctionEnd
 
 Section "Zemit" SecProgram
   SetShellVarContext all
@@ -69,9 +127,11 @@ Section "Uninstall"
   ; A running program keeps its file: stop before anything is removed.
   ClearErrors
   Delete "$INSTDIR\zemit.exe"
-  IfErrors 0 +3
+  IfErrors 0 closed
     MessageBox MB_OK|MB_ICONSTOP "Program Zemit je spuštěný. Zavřete ho a spusťte odinstalaci znovu." /SD IDOK
+    SetErrorLevel ${EXIT_RUNNING}
     Abort
+  closed:
   Delete "$SMPROGRAMS\Zemit.lnk"
   Delete "$INSTDIR\help.rtf"
   Delete "$INSTDIR\${UNINSTALLER}"

@@ -16,7 +16,7 @@ PACKAGES=(
   mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386 wine64 xvfb xauth
   gcc g++ cmake ninja-build make googletest libbenchmark-dev clang libclang-rt-14-dev
   clang-format locales fonts-liberation fonts-dejavu-core fonts-wine
-  python3 python3-pyftpdlib curl nsis
+  python3 python3-pyftpdlib curl nsis osslsigncode openssl
 )
 
 missing=()
@@ -53,7 +53,7 @@ COMMANDS=(
   gcc g++ clang clang++ clang-format cmake ctest ninja make
   i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
   wine wineserver wineboot winepath Xvfb xvfb-run xauth
-  /usr/bin/python3 curl flock timeout taskset locale makensis
+  /usr/bin/python3 curl flock timeout taskset locale makensis osslsigncode openssl
 )
 absent=()
 for c in "${COMMANDS[@]}"; do

@@ -25,6 +25,7 @@ using testsupport::ExecutableDirectory;
 using testsupport::FileExists;
 using testsupport::ReadFileBytes;
 
+const char kUninstallList[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Zemit";
 
 std::string Environment(const char* name) {
@@ -57,6 +58,18 @@ std::string UninstallValue(const char* name) {
         return "";
     }
     return value;
+}
+
+// How many entries the list of installed programs holds.
+DWORD InstalledPrograms() {
+    HKEY list = nullptr;
+    DWORD count = 0;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kUninstallList, 0, KEY_READ, &list) == ERROR_SUCCESS) {
+        RegQueryInfoKeyA(list, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr);
+        RegCloseKey(list);
+    }
+    return count;
 }
 
 // The maker's entry of an executable's Czech version strings.
@@ -250,7 +263,7 @@ TEST_F(Installer, UninstallWhileTheProgramRunsRemovesNothing) {
         e2e::Program p(folder + "\\zemit.exe");
         ASSERT_NE(p.WaitForMainDialog(), nullptr);
         // Run in place (_?=), the uninstaller ends in this process's sight.
-        EXPECT_NE(RunToEnd("\"" + folder + "\\uninstall.exe\" /S _?=" + folder), 0u);
+        EXPECT_EQ(RunToEnd("\"" + folder + "\\uninstall.exe\" /S _?=" + folder), 3u);
         EXPECT_EQ(FolderEntries(folder + "\\"),
                   (std::set<std::string>{"help.rtf", "uninstall.exe", "zemit.exe"}));
         EXPECT_TRUE(FileExists(shortcut));
@@ -260,6 +273,37 @@ TEST_F(Installer, UninstallWhileTheProgramRunsRemovesNothing) {
     }
     Uninstall();
     EXPECT_FALSE(FileExists(folder));
+}
+
+TEST_F(Installer, UpgradeWaitsForTheProgramToCloseAndReplacesItInPlace) {
+    const DWORD programs = InstalledPrograms();
+    Install();
+    const std::string folder = KnownFolder(CSIDL_PROGRAM_FILES) + "\\Zemit\\";
+    const std::string upgrade = "\"" + Environment("ZEMIT_UPGRADE_SETUP") + "\" /S";
+    const std::string installed = ReadFileBytes(folder + "zemit.exe");
+    const std::string newer = ReadFileBytes(ExecutableDirectory() + "loopback-site\\zemit.exe");
+    ASSERT_NE(installed, newer);
+    ASSERT_TRUE(testsupport::WriteFileBytes(folder + "poznámky.txt", "moje poznámky"));
+    {
+        e2e::Program p(folder + "zemit.exe");
+        ASSERT_NE(p.WaitForMainDialog(), nullptr);
+        EXPECT_EQ(RunToEnd(upgrade), 3u);
+        EXPECT_EQ(ReadFileBytes(folder + "zemit.exe"), installed);
+        PostMessageA(p.main(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(p.WaitForExit(), 0u);
+    }
+    // Another folder than the installed one is refused, not silently ignored.
+    EXPECT_EQ(RunToEnd(upgrade + " /D=C:\\Jinde"), 4u);
+    EXPECT_FALSE(FileExists("C:\\Jinde"));
+
+    EXPECT_EQ(RunToEnd(upgrade), 0u);
+    EXPECT_EQ(ReadFileBytes(folder + "zemit.exe"), newer);
+    EXPECT_EQ(ReadFileBytes(folder + "poznámky.txt"), "moje poznámky");
+    EXPECT_EQ(ShortcutTarget(KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\Zemit.lnk"),
+              folder + "zemit.exe");
+    EXPECT_EQ(InstalledPrograms(), programs + 1) << "one entry for Zemit";
+    Uninstall();
+    testsupport::RemoveTree(folder);
 }
 
 TEST(PortableZip, UnpacksIntoAFolderThatRunsWithItsHelp) {

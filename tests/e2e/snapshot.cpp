@@ -1,6 +1,7 @@
-// Pictures the program for people without a display: starts zemit.exe, names
-// Fe2O3 in its main dialog, saves the dialog as PNG to the path given as the
-// argument, and closes the program. Exit code 0 when all of it worked.
+// Pictures the program for people without a display: starts zemit.exe (the one
+// beside it, or the one given second), names Fe2O3 in its main dialog, saves
+// the dialog as PNG to the path given first, and closes the program. Exit code
+// 0 when all of it worked.
 #include "Driver.h"
 
 #include "Screenshot.h"
@@ -9,11 +10,11 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zemit_snapshot <picture.png>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: zemit_snapshot <picture.png> [zemit.exe]\n");
         return 2;
     }
-    e2e::Program program;
+    e2e::Program program(argc == 3 ? argv[2] : e2e::Program::DefaultExe());
     if (program.WaitForMainDialog() == nullptr) {
         std::fprintf(stderr, "zemit_snapshot: the main dialog did not appear\n");
         return 1;
