@@ -15,21 +15,7 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$tests" "$setup" "$zip" "$upgrade" "$work" "$@"
 fi
 
-export WINEPREFIX="$work/wineprefix"
-source "$root/scripts/wine-env.sh"
-unset ZEMIT_URL_RECORDER # no browser is opened here
-# The installer's shortcut must not become a menu entry of the Linux desktop.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-
-cleanup() {
-  if [ -d "$WINEPREFIX" ]; then
-    timeout 30 wineserver -k >/dev/null 2>&1 || true
-    timeout 30 wineserver -w >/dev/null 2>&1 || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cleanup # what an interrupted run left
+source "$(dirname "$0")/installer-prefix.sh"
 
 mkdir -p "$work/portable"
 /usr/bin/python3 -m zipfile -e "$zip" "$work/portable"

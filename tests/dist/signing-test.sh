@@ -16,19 +16,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 fail() { echo "signing-test: $*" >&2; exit 1; }
-export WINEPREFIX="$work/wineprefix"
-source "$root/scripts/wine-env.sh"
-unset ZEMIT_URL_RECORDER
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-cleanup() {
-  if [ -d "$WINEPREFIX" ]; then
-    timeout 30 wineserver -k >/dev/null 2>&1 || true
-    timeout 30 wineserver -w >/dev/null 2>&1 || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cleanup # what an interrupted run left
+source "$(dirname "$0")/installer-prefix.sh"
 mkdir -p "$work" && cd "$work"
 
 openssl req -x509 -newkey rsa:2048 -nodes -keyout ca.key -out ca.pem -days 2 \

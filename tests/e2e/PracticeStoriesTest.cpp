@@ -70,15 +70,12 @@ TEST(PracticeStory, ARoundOfFiveWithOneMistakeThenTheMistakeAgain) {
     SelectCount(pupil.dialog, L"5");
     pupil.Click(IDC_PRACTICE_START);
     ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 5, správně 0"));
-    EXPECT_EQ(pupil.Answer(p, " ", true), "Napište odpověď a stiskněte Enter.");
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Otázka 1 z 5, správně 0");
 
     std::string missed;
     for (int i = 0; i < 5; ++i) {
         const std::string formula = pupil.Text(IDC_PRACTICE_PROMPT);
         ASSERT_EQ(names.count(formula), 1u) << formula;
         const std::string& name = names.at(formula);
-        EXPECT_EQ(pupil.Text(IDC_PRACTICE_TASK), "Napište název oxidu:");
         if (i == 1) {
             EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false),
                       formula + ": špatně, správně je " + name + ".\r\n" +
@@ -134,9 +131,8 @@ TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
 
     EXPECT_EQ(testsupport::FolderEntries(folder.path()),
               std::vector<std::string>{"oxidy pro osmou třídu.rtf"});
+    // Ten questions asking for formulas, each again in the key after the page break.
     const std::string rtf = testsupport::ReadFileBytes(folder / "oxidy pro osmou třídu.rtf");
-    EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
-    EXPECT_NE(rtf.find("Napi\\'9ate vzorce oxid\\'f9."), std::string::npos);
     const size_t page = rtf.find("\\page");
     EXPECT_LT(rtf.find("10.\\tab oxid "), page);
     EXPECT_EQ(rtf.find("11.\\tab "), std::string::npos);

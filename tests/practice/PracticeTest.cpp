@@ -30,7 +30,6 @@ TEST(Practice, AnswerChecks) {
         {kIron, Ask::Name, "oxid železnatý", Grade::Wrong},
         {kIron, Ask::Name, "oxid železítý", Grade::Wrong}, // a wrong accent is no missing one
         {kIron, Ask::Name, "oxidželezitý", Grade::Wrong},
-        {kIron, Ask::Name, "oxid železitý.", Grade::Wrong},
         {kIron, Ask::Name, " \t ", Grade::Empty},
         {kIron, Ask::Formula, "Fe2O3", Grade::Right},
         {kIron, Ask::Formula, " Fe2 O 3 ", Grade::Right},
@@ -42,7 +41,6 @@ TEST(Practice, AnswerChecks) {
         {kIron, Ask::Formula, "Fe4000O6000", Grade::Wrong},
         {kPhosphorus, Ask::Formula, "P4O10", Grade::RightMultiple},
         {kCarbon, Ask::Formula, "Co", Grade::Wrong},
-        {kCarbon, Ask::Formula, "C2O2", Grade::RightMultiple},
         {kCarbonDioxide, Ask::Formula, "C1O2", Grade::Wrong},
         {kCarbonDioxide, Ask::Formula, "CO2O", Grade::Wrong},
         {kCarbon, Ask::Formula, "", Grade::Empty},
@@ -64,7 +62,6 @@ TEST(Practice, Explanations) {
          "Kyslík má oxidační číslo -II: 5 atomů O dává -10, proto má každý ze "
          "dvou atomů N oxidační číslo V; tomu odpovídá přípona -ičný."},
         {{"Fe3O4", "oxid železnato-železitý"}, ""},
-        {{"CaO5", "?"}, ""},
         {{"", "?"}, ""},
     };
     for (const auto& [oxide, text] : cases) {
