@@ -1,7 +1,8 @@
 #include "dialogs/WorksheetDialog.h"
 
 #include "app/Globals.h"
-#include "base/Owners.h"
+#include "base/PathLimit.h"
+#include "base/WholeFile.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Worksheet.h"
 #include "resources/resource.h"
@@ -77,26 +78,15 @@ void RunWorksheetDialog(HWND owner) {
 }
 
 bool SaveWholeFile(const std::string& path, const std::string& bytes) {
-    const std::size_t separator = path.find_last_of("\\/");
-    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator + 1);
-    char temporary[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "zml", 0, temporary) == 0) {
+    // The temporary file is named after the file itself, so it lies in the
+    // same folder whatever the path's form, and fits where the path does.
+    const std::string temporary = path + "~";
+    if (temporary.size() > base::kLongestPath) {
         return false;
     }
-    base::FileOwner file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    bool complete =
-        file &&
-        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    complete = file.Close() && complete; // a failed close may have lost data
-    if (complete &&
-        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
-    DeleteFileA(temporary);
-    return false;
+    return base::WriteWholeFile(path, temporary, [&bytes](HANDLE file) {
+        return base::WriteAll(file, bytes.data(), bytes.size());
+    });
 }
 
 } // namespace dialogs

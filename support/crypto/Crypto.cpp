@@ -3,6 +3,7 @@
 #include "support/crypto/Dat0Layout.h"
 
 #include "base/Owners.h"
+#include "base/WholeFile.h"
 
 #include <windows.h>
 #include <wincrypt.h>
@@ -40,42 +41,29 @@ struct CryptSession {
     }
 };
 
-bool WriteAll(HANDLE file, const void* bytes, size_t count) {
-    DWORD written = 0;
-    return WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) && written == count;
-}
-
 // Steps after the key export: the blob and the encrypted text into the
-// temporary file beside the target, then the move over the earlier encrypted
-// file, in the same folder whatever the path's form.
+// temporary file beside the target, which then replaces the earlier
+// encrypted file, in the same folder whatever the path's form.
 bool WriteEncryptedFile(const Dat0Names& names, HCRYPTKEY hKey, const std::vector<BYTE>& blob,
                         const char* text) {
-    const std::string& temporary = names.temporary;
-    const std::string& target = names.encrypted;
-    base::FileOwner out(CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     const std::string length = EncodeBlobLength(static_cast<uint32_t>(blob.size()));
-    bool ok = out && WriteAll(out.Get(), length.data(), length.size()) &&
-              WriteAll(out.Get(), blob.data(), blob.size());
     // The text is encrypted from memory, chunk by chunk in `pbBuf`, with the
     // final flag only on the last chunk: RC4 keeps its stream between calls.
     const size_t textLength = std::strlen(text);
     BYTE pbBuf[kEncryptChunk];
-    ok =
-        ok && ForEachChunk(textLength, kEncryptChunk, [&](size_t offset, size_t count, bool final) {
-            std::memcpy(pbBuf, text + offset, count);
-            DWORD dwCount = static_cast<DWORD>(count);
-            return CryptEncrypt(hKey, 0, final, 0, pbBuf, &dwCount, kEncryptChunk) &&
-                   WriteAll(out.Get(), pbBuf, dwCount);
-        });
-    out.Reset();
+    const bool written = base::WriteWholeFile(names.encrypted, names.temporary, [&](HANDLE out) {
+        return base::WriteAll(out, length.data(), length.size()) &&
+               base::WriteAll(out, blob.data(), blob.size()) &&
+               ForEachChunk(
+                   textLength, kEncryptChunk, [&](size_t offset, size_t count, bool final) {
+                       std::memcpy(pbBuf, text + offset, count);
+                       DWORD dwCount = static_cast<DWORD>(count);
+                       return CryptEncrypt(hKey, 0, final, 0, pbBuf, &dwCount, kEncryptChunk) &&
+                              base::WriteAll(out, pbBuf, dwCount);
+                   });
+    });
     SecureZeroMemory(pbBuf, sizeof pbBuf);
-    ok = ok && MoveFileExA(temporary.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) {
-        DeleteFileA(temporary.c_str());
-    }
-    return ok;
+    return written;
 }
 
 // The encryption with a new data key, the box text of the step that failed
@@ -153,7 +141,7 @@ const char* DecryptInto(const Dat0Names& names, std::string& text) {
             }
             *count = dwCount;
             if (out) {
-                WriteAll(out.Get(), bytes, dwCount);
+                base::WriteAll(out.Get(), bytes, dwCount);
             }
             return true;
         },

@@ -5,6 +5,7 @@
 
 #include "base/BodyPump.h"
 #include "base/UrlReader.h"
+#include "base/WholeFile.h"
 
 #include <urlmon.h>
 
@@ -38,9 +39,7 @@ bool DownloadPageToFile(HWND owner, const char* url, const char* path) {
     }
     const base::BodyEnd end =
         base::PumpBody(std::ref(reader), [&file](const char* szText, uint32_t dwPrecteno) {
-            DWORD dwZapsano = 0;
-            return WriteFile(file.Get(), szText, dwPrecteno, &dwZapsano, nullptr) != FALSE &&
-                   dwZapsano == dwPrecteno;
+            return base::WriteAll(file.Get(), szText, dwPrecteno);
         });
     file.Reset();
     reader.Close();
