@@ -6,7 +6,7 @@ namespace app {
 
 ControlBinding::ControlBinding(HWND dialog, int id, ControlKind kind, bool enable)
     : control_(GetDlgItem(dialog, id)), dialog_(dialog),
-      instance_(reinterpret_cast<HINSTANCE>(GetWindowLongA(dialog, GWL_HINSTANCE))), id_(id),
+      instance_(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE))), id_(id),
       kind_(kind) {
     if (!enable) {
         EnableWindow(control_, FALSE);

@@ -23,7 +23,8 @@ void Open(HWND dialog) {
     linkFont.Reset(app::ApplyLabelFont(dialog, IDC_HOME_LINK, kLinkFontHeight, kLinkFontFace));
     // Sets the cursor of the static class: every static of the process shows the hand.
     HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
-    SetClassLongA(GetDlgItem(dialog, IDC_HOME_LINK), GCL_HCURSOR, reinterpret_cast<LONG>(hand));
+    SetClassLongPtrA(GetDlgItem(dialog, IDC_HOME_LINK), GCLP_HCURSOR,
+                     reinterpret_cast<LONG_PTR>(hand));
     SetDlgItemTextA(dialog, IDC_VERSION_LINE, app::CaptionText.c_str());
 }
 

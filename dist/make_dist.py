@@ -164,6 +164,8 @@ def main():
     parser.add_argument("--sign-timestamp-url", default="",
                         help="RFC 3161 server (none: no timestamp)")
     parser.add_argument("--osslsigncode", default="osslsigncode")
+    parser.add_argument("--nsis-target", default="",
+                        help="NSIS target of the installer (none: NSIS's 32-bit default)")
     args = parser.parse_args()
     if bool(args.sign_pfx) != bool(args.sign_password_file):
         sys.exit("make_dist: signing needs both ZEMIT_SIGN_PFX and ZEMIT_SIGN_PASSWORD_FILE")
@@ -202,6 +204,8 @@ def pack(args, version, strings, epoch, stage, setup, portable):
     exe = os.path.join(stage, "zemit.exe")
     values = [("VERSION", version), ("PUBLISHER", strings["CompanyName"]),
               ("COPYRIGHT", strings["LegalCopyright"]), ("STAGE", stage), ("OUTFILE", setup)]
+    if args.nsis_target:
+        values.append(("TARGET", args.nsis_target))
     if args.sign_pfx:
         pfx, password_file = map(os.path.abspath, (args.sign_pfx, args.sign_password_file))
         sign.sign(exe, pfx, password_file, epoch, args.sign_timestamp_url, args.osslsigncode)

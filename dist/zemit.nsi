@@ -4,13 +4,17 @@
 ; replaces them in the installed Zemit's folder.
 ; make_dist.py passes DEFINES: an include file with VERSION, PUBLISHER and
 ; COPYRIGHT (from zemit.exe's version resource), STAGE (the folder of the files
-; to install) and OUTFILE; and SIGN, the signing command, when the packages
-; are signed.
+; to install) and OUTFILE; SIGN, the signing command, when the packages are
+; signed; and TARGET, NSIS's target, for the 64-bit test packages only
+; (amd64-unicode; the shipped installer is NSIS's default, 32-bit).
 ; Silent mode: setup.exe /S [/D=folder], uninstall.exe /S. The exit codes
 ; below are listed in the README for deployment tools.
 Unicode true
 SetCompressor /SOLID lzma
 !include "${DEFINES}"
+!ifdef TARGET
+  Target ${TARGET}
+!endif
 !include "MUI2.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zemit"

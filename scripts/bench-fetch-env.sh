@@ -24,7 +24,7 @@ cmake --build "$build" --target "$bench_target" >/dev/null
 exe="$build/bench/windows/$bench_target.exe"
 
 export WINEPREFIX="$build/wineprefix-bench"
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/wine-env.sh" "$build"
 "$root/scripts/wine-prefix.sh"
 pin=(taskset -c 0)
 if [ -n "${ZEMIT_BENCH_UNPINNED:-}" ]; then pin=(); fi

@@ -15,7 +15,7 @@ fi
 
 cmake --build "$build" --target startup_bench >/dev/null
 export WINEPREFIX="$build/wineprefix"
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/wine-env.sh" "$build"
 "$root/scripts/wine-prefix.sh"
 trap 'timeout 30 wineserver -k; timeout 30 wineserver -w' EXIT
 timeout 60 wineserver -p

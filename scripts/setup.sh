@@ -13,7 +13,7 @@ if [ "$(id -u)" != 0 ]; then
 fi
 
 PACKAGES=(
-  mingw-w64 g++-mingw-w64-i686-posix wine wine32:i386 wine64 xvfb xauth
+  mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth
   gcc g++ cmake ninja-build make googletest libbenchmark-dev clang libclang-rt-14-dev
   clang-format locales fonts-liberation fonts-dejavu-core fonts-wine
   python3 python3-pyftpdlib curl nsis osslsigncode openssl
@@ -52,7 +52,8 @@ fi
 COMMANDS=(
   gcc g++ clang clang++ clang-format cmake ctest ninja make
   i686-w64-mingw32-gcc-posix i686-w64-mingw32-g++-posix i686-w64-mingw32-windres
-  wine wineserver wineboot winepath Xvfb xvfb-run xauth
+  x86_64-w64-mingw32-gcc-posix x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres
+  /usr/lib/wine/wine64 wine wineserver wineboot winepath Xvfb xvfb-run xauth
   /usr/bin/python3 curl flock timeout taskset locale makensis osslsigncode openssl
 )
 absent=()

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Creates the private Wine prefix $WINEPREFIX once (32-bit, frames drawn by
-# Wine, fonts that Debian's Wine lacks replaced) and starts its wineserver.
+# Creates the private Wine prefix $WINEPREFIX once (of the bitness that
+# ZEMIT_WINE_ARCH names, frames drawn by Wine, fonts that Debian's Wine lacks
+# replaced) and starts its wineserver. A prefix of the other bitness is made anew.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 source "$(dirname "$0")/wine-env.sh"
@@ -9,7 +10,7 @@ ready="$WINEPREFIX/.zemit-ready"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-if [ ! -f "$ready" ]; then
+if [ "$(cat "$ready" 2>/dev/null)" != "$WINEARCH" ]; then
   echo "wine-prefix: creating $WINEPREFIX" >&2
   rm -rf "$WINEPREFIX"
   timeout 300 wineboot -i </dev/null >/dev/null 2>&1
@@ -29,7 +30,7 @@ if [ ! -f "$ready" ]; then
   reg "$fonts" /v 'Comic Sans MS' /d 'DejaVu Sans'
   timeout 60 wineserver -w
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-  touch "$ready"
+  echo "$WINEARCH" >"$ready"
 fi
 # Tests register a recorder as the browser, so that no real browser opens.
 if [ -n "${ZEMIT_URL_RECORDER:-}" ] && [ ! -f "$WINEPREFIX/.zemit-recorder" ]; then

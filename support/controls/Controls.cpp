@@ -57,7 +57,7 @@ void Redraw(HWND hwnd) {
 
 } // namespace
 
-static_assert(sizeof(WNDCLASSEXA) == 48, "the class record of 32-bit Windows");
+static_assert(sizeof(WNDCLASSEXA) == (sizeof(void*) == 4 ? 48 : 80), "the class record");
 
 bool RegisterButtonClass() {
     return RegisterPlainClass(kButtonClassName, ButtonWindowProc, nullptr);

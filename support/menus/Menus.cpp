@@ -63,8 +63,8 @@ BOOL RemoveFrom(HMENU menu, UINT commandId) {
 
 } // namespace
 
-static_assert(sizeof(MENUITEMINFOA) == 48, "the item record of 32-bit Windows");
-static_assert(sizeof(CHOOSECOLORA) == 36, "the colour dialog record of 32-bit Windows");
+static_assert(sizeof(MENUITEMINFOA) == (sizeof(void*) == 4 ? 48 : 80), "the item record");
+static_assert(sizeof(CHOOSECOLORA) == (sizeof(void*) == 4 ? 36 : 72), "the colour dialog record");
 
 BOOL ReplaceWindowMenu(HWND window, UINT menuId) {
     HMENU old = GetMenu(window);

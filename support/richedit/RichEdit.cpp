@@ -21,8 +21,9 @@ namespace {
 static_assert(sizeof(CHARFORMATA) == 60, "the character format of Rich Edit 1.0");
 static_assert(sizeof(CHARFORMAT2A) == 84, "the character format of Rich Edit 2.0");
 static_assert(sizeof(PARAFORMAT2) == 188, "the paragraph format of Rich Edit 2.0");
-static_assert(sizeof(OPENFILENAMEA) == 88, "the file dialog record of 32-bit Windows");
-static_assert(sizeof(CHOOSECOLORA) == 36, "the colour dialog record of 32-bit Windows");
+// The common dialog records as each target's Windows headers lay them out.
+static_assert(sizeof(OPENFILENAMEA) == (sizeof(void*) == 4 ? 88 : 152), "the file dialog record");
+static_assert(sizeof(CHOOSECOLORA) == (sizeof(void*) == 4 ? 36 : 72), "the colour dialog record");
 
 constexpr DWORD kFaceMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_BACKCOLOR |
                             CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <cstring>
 #include <vector>
@@ -87,7 +88,8 @@ TEST(WinException, FailedAllocationThrowsOutOfMemoryWithTheLastError) {
     }
     // Installed as the allocation-failure handler, it turns a failed new into the exception.
     const std::new_handler previous = std::set_new_handler(OutOfMemory);
-    volatile size_t tooMuch = 0x7FFFFFF0; // more than a 32-bit process can have at once
+    // Half the address space, more than any process can have at once.
+    volatile size_t tooMuch = std::numeric_limits<size_t>::max() / 2;
     bool thrown = false;
     try {
         ::operator delete(::operator new(tooMuch));

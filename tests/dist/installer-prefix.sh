@@ -3,7 +3,7 @@
 # entries of the Linux desktop and no browser is opened, removed with all of
 # $work when the script ends (and first, with what an interrupted run left).
 export WINEPREFIX="$work/wineprefix"
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/wine-env.sh" "" # of the bitness ZEMIT_WINE_ARCH names
 unset ZEMIT_URL_RECORDER
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 cleanup() {
