@@ -92,7 +92,8 @@ TEST(WinException, FailedAllocationThrowsOutOfMemoryWithTheLastError) {
     volatile size_t tooMuch = std::numeric_limits<size_t>::max() / 2;
     bool thrown = false;
     try {
-        ::operator delete(::operator new(tooMuch));
+        void* volatile block = ::operator new(tooMuch); // kept, so the pair is not elided
+        ::operator delete(block);
     } catch (const WinException& e) {
         thrown = std::string(e.Message()) == "Out of memory";
     }
