@@ -7,9 +7,9 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine32.sh"
 if [ "$ZEMIT_WINE_PRESET" = windows ]; then
-  echo "the 32-bit program: $ZEMIT_WINE32_WHY" >&2
+  echo "wine-build: build/windows, the shipped 32-bit program ($ZEMIT_WINE32_WHY)" >&2
 else
-  echo "the 64-bit build of the program: $ZEMIT_WINE32_WHY" >&2
+  echo "wine-build: build/windows64, the 64-bit build of the program, since $ZEMIT_WINE32_WHY" >&2
 fi
 cd "$here/.."
 cmake --preset "$ZEMIT_WINE_PRESET" >/dev/null

@@ -4,7 +4,7 @@
 # child processes in ZEMIT_WINE32 (yes or no) and ZEMIT_WINE32_WHY; a caller
 # that sets ZEMIT_WINE32=no itself tries the 64-bit-only path on any machine.
 if [ -z "${ZEMIT_WINE32:-}" ]; then
-  if said="$(/usr/lib/wine/wine --version 2>&1)"; then
+  if said="$(LC_ALL=C /usr/lib/wine/wine --version 2>&1)"; then
     ZEMIT_WINE32=yes
     ZEMIT_WINE32_WHY="this machine runs 32-bit programs"
   else
