@@ -1,14 +1,31 @@
 #include "base/WholeFile.h"
 
 #include "base/Owners.h"
+#include "base/TemporaryName.h"
 
 namespace base {
 
-bool WriteWholeFile(const std::string& path, const std::string& temporary,
-                    const std::function<bool(HANDLE)>& write) {
-    FileOwner file(CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    bool complete = file && write(file.Get());
+bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write) {
+    // CREATE_NEW: only a file this call made is ever filled, or deleted.
+    FileOwner file;
+    std::string temporary;
+    for (unsigned attempt = 0; !file && attempt < kTemporaryNames; ++attempt) {
+        temporary = TemporaryName(path, attempt);
+        if (temporary.empty()) {
+            return false;
+        }
+        file.Reset(CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file && GetLastError() != ERROR_FILE_EXISTS) {
+            return false;
+        }
+    }
+    if (!file) {
+        return false;
+    }
+    // Flushed before the move: after a power cut the name must not point at
+    // a file whose bytes never reached the disk.
+    bool complete = write(file.Get()) && FlushFileBuffers(file.Get());
     complete = file.Close() && complete; // a failed close may have lost data
     if (complete && MoveFileExA(temporary.c_str(), path.c_str(),
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -16,6 +33,11 @@ bool WriteWholeFile(const std::string& path, const std::string& temporary,
     }
     DeleteFileA(temporary.c_str());
     return false;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+    return WriteWholeFile(
+        path, [bytes](HANDLE file) { return WriteAll(file, bytes.data(), bytes.size()); });
 }
 
 bool WriteAll(HANDLE file, const void* bytes, size_t count) {

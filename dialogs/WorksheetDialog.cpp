@@ -1,7 +1,6 @@
 #include "dialogs/WorksheetDialog.h"
 
 #include "app/Globals.h"
-#include "base/PathLimit.h"
 #include "base/WholeFile.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Worksheet.h"
@@ -46,7 +45,7 @@ bool Save(HWND dialog) {
     const auto oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
     const auto questions =
         practice::DrawRound(oxides, ChosenCount(dialog), ChosenDirection(dialog), NewSeed());
-    if (!SaveWholeFile(path, practice::WorksheetRtf(questions))) {
+    if (!base::WriteWholeFile(path, practice::WorksheetRtf(questions))) {
         MessageBoxA(dialog, practice::SaveFailedText(path).c_str(), kCaption, MB_OK | MB_ICONERROR);
         return false;
     }
@@ -75,18 +74,6 @@ INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 void RunWorksheetDialog(HWND owner) {
     DialogBoxParamA(app::g_hInstance, MAKEINTRESOURCEA(IDD_WORKSHEET), owner, WorksheetDialogProc,
                     0);
-}
-
-bool SaveWholeFile(const std::string& path, const std::string& bytes) {
-    // The temporary file is named after the file itself, so it lies in the
-    // same folder whatever the path's form, and fits where the path does.
-    const std::string temporary = path + "~";
-    if (temporary.size() > base::kLongestPath) {
-        return false;
-    }
-    return base::WriteWholeFile(path, temporary, [&bytes](HANDLE file) {
-        return base::WriteAll(file, bytes.data(), bytes.size());
-    });
 }
 
 } // namespace dialogs

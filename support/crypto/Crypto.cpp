@@ -51,7 +51,7 @@ bool WriteEncryptedFile(const Dat0Names& names, HCRYPTKEY hKey, const std::vecto
     // final flag only on the last chunk: RC4 keeps its stream between calls.
     const size_t textLength = std::strlen(text);
     BYTE pbBuf[kEncryptChunk];
-    const bool written = base::WriteWholeFile(names.encrypted, names.temporary, [&](HANDLE out) {
+    const bool written = base::WriteWholeFile(names.encrypted, [&](HANDLE out) {
         return base::WriteAll(out, length.data(), length.size()) &&
                base::WriteAll(out, blob.data(), blob.size()) &&
                ForEachChunk(
@@ -94,9 +94,11 @@ const char* EncryptWithNewKey(const Dat0Names& target, const char* text) {
     return WriteEncryptedFile(target, session.dataKey.Get(), blob, text) ? nullptr : kWriteFailed;
 }
 
-// The decryption of an encrypted file into `text` and, when it can be created,
-// the decrypted file; the box text of the step that failed or null. Every
-// handle is released before the caller shows its box.
+// The decryption of an encrypted file into `text` and, when it can be
+// written, the decrypted file; the box text of the step that failed or null.
+// The decrypted file is written whole once the decryption is complete, so a
+// failure leaves an earlier one as it was. Every handle is released before
+// the caller shows its box.
 const char* DecryptInto(const Dat0Names& names, std::string& text) {
     CryptSession session;
     if (!session.Acquire()) {
@@ -112,8 +114,7 @@ const char* DecryptInto(const Dat0Names& names, std::string& text) {
         return kImportFailed;
     }
     const HANDLE in = file.Get();
-    const std::string& decryptedPath = names.decrypted;
-    base::FileOwner out;
+    std::string decrypted; // every decrypted byte, for the decrypted file
     BYTE pbBuffer[kDat0BufferSize] = {};
     const Dat0End end = ReadDat0(
         static_cast<uint64_t>(fileSize.QuadPart), pbBuffer,
@@ -130,8 +131,6 @@ const char* DecryptInto(const Dat0Names& names, std::string& text) {
                                 session.dataKey.Put())) {
                 return false;
             }
-            out.Reset(CreateFileA(decryptedPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
             return true;
         },
         [&](BYTE* bytes, uint32_t* count, bool final) {
@@ -140,23 +139,21 @@ const char* DecryptInto(const Dat0Names& names, std::string& text) {
                 return false;
             }
             *count = dwCount;
-            if (out) {
-                base::WriteAll(out.Get(), bytes, dwCount);
-            }
+            decrypted.append(reinterpret_cast<const char*>(bytes), dwCount);
             return true;
         },
         text);
     SecureZeroMemory(pbBuffer, sizeof pbBuffer);
+    if (end == Dat0End::complete && names.fits) {
+        base::WriteWholeFile(names.decrypted, decrypted); // a copy: its failure is not the text's
+    }
+    SecureZeroMemory(&decrypted[0], decrypted.size());
     if (end == Dat0End::complete) {
         return nullptr;
     }
     // What was decrypted before the failure is no text: neither returned nor kept.
     SecureZeroMemory(&text[0], text.size());
     text.clear();
-    if (out) {
-        out.Reset();
-        DeleteFileA(decryptedPath.c_str());
-    }
     switch (end) {
     case Dat0End::badKey:
         return kImportFailed;

@@ -1,5 +1,7 @@
 #include "support/crypto/Dat0Layout.h"
 
+#include "base/TemporaryName.h"
+
 #include <cstring>
 
 namespace support {
@@ -8,9 +10,8 @@ Dat0Names MakeDat0Names(std::string_view basePath) {
     Dat0Names names;
     names.encrypted = std::string(basePath) + kEncryptedExtension;
     names.decrypted = std::string(basePath) + kDecryptedExtension;
-    names.temporary = names.encrypted + kTemporarySuffix;
     names.fits = !basePath.empty() && FitsPath(names.encrypted) && FitsPath(names.decrypted);
-    names.temporaryFits = names.fits && FitsPath(names.temporary);
+    names.temporaryFits = names.fits && !base::TemporaryName(names.encrypted, 0).empty();
     return names;
 }
 

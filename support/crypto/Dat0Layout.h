@@ -27,16 +27,13 @@ constexpr size_t kBlobLengthSize = 4;
 constexpr const char* kEncryptedExtension = ".dat0";
 // Where the decryption also writes the text it recovers; never the file it reads.
 constexpr const char* kDecryptedExtension = ".dec";
-// The encryption writes beside the encrypted file, under its name and this
-// suffix, and moves the complete file over it.
-constexpr const char* kTemporarySuffix = "~";
-
+// The encryption writes a temporary file beside the encrypted file, named
+// after it (base/TemporaryName.h), and moves the complete file over it.
 struct Dat0Names {
     bool fits = false;          // false: a name would not fit the platform's path buffers
-    bool temporaryFits = false; // the same for the temporary name
+    bool temporaryFits = false; // the same for the first temporary name of the encrypted file
     std::string encrypted;
     std::string decrypted;
-    std::string temporary;
 };
 Dat0Names MakeDat0Names(std::string_view basePath);
 

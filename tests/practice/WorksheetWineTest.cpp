@@ -1,6 +1,6 @@
 // What only Windows shows: a Rich Edit control reading the worksheet back,
 // and the worksheet file written whole or not at all.
-#include "dialogs/WorksheetDialog.h"
+#include "base/WholeFile.h"
 #include "practice/Round.h"
 #include "practice/Worksheet.h"
 
@@ -72,17 +72,20 @@ TEST(Worksheet, RichEditReadsQuestionsPageBreakAndKey) {
 TEST(Worksheet, FileIsWrittenWholeOrNotAtAll) {
     const testsupport::TempFolder folder("worksheet");
     const std::string path = folder / "list oxidů.rtf";
-    ASSERT_TRUE(dialogs::SaveWholeFile(path, "první"));
-    ASSERT_TRUE(dialogs::SaveWholeFile(path, "druhý")); // over the first
+    // A file of the user's that bears the first temporary name stays untouched.
+    ASSERT_TRUE(testsupport::WriteFileBytes(path + "~", "moje"));
+    ASSERT_TRUE(base::WriteWholeFile(path, "první"));
+    ASSERT_TRUE(base::WriteWholeFile(path, "druhý")); // over the first
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
     CreateDirectoryA((folder / "složka.rtf").c_str(), nullptr);
     const std::string refused[] = {folder / "složka.rtf", folder / "chybí\\list.rtf"};
     for (const std::string& target : refused) {
-        EXPECT_FALSE(dialogs::SaveWholeFile(target, "třetí")) << target;
+        EXPECT_FALSE(base::WriteWholeFile(target, "třetí")) << target;
     }
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
+    EXPECT_EQ(testsupport::ReadFileBytes(path + "~"), "moje");
     EXPECT_EQ(FolderEntries(folder.path()),
-              (std::vector<std::string>{"list oxidů.rtf", "složka.rtf"}))
+              (std::vector<std::string>{"list oxidů.rtf", "list oxidů.rtf~", "složka.rtf"}))
         << "no temporary file left";
     EXPECT_TRUE(FolderEntries(folder / "složka.rtf").empty());
 }

@@ -121,13 +121,15 @@ TEST(Crypto, ReplacesTheEarlierFileAndKeepsTheUsersOwn) {
     EXPECT_EQ(names, (std::vector<std::string>{"data.dat", "data.dat0", "data.dec"}));
 }
 
-// Encrypts `text` as the library does, but under the named container's key-exchange key.
-std::string EncryptUnder(const char* container, const std::string& text) {
+// Encrypts `text` as the library does, but under the named container's
+// key-exchange key, and with the given cipher.
+std::string EncryptUnder(const char* container, const std::string& text,
+                         ALG_ID cipher = CALG_RC4) {
     HCRYPTPROV provider = 0;
     HCRYPTKEY exchange = 0, key = 0;
     EXPECT_TRUE(CryptAcquireContextA(&provider, container, nullptr, PROV_RSA_FULL, 0));
     EXPECT_TRUE(CryptGetUserKey(provider, AT_KEYEXCHANGE, &exchange));
-    EXPECT_TRUE(CryptGenKey(provider, CALG_RC4, CRYPT_EXPORTABLE, &key));
+    EXPECT_TRUE(CryptGenKey(provider, cipher, CRYPT_EXPORTABLE, &key));
     DWORD n = 0;
     EXPECT_TRUE(CryptExportKey(key, exchange, SIMPLEBLOB, 0, nullptr, &n));
     std::string blob(n, '\0');
@@ -177,6 +179,19 @@ TEST(Crypto, FilesThatCannotBeUnwrappedGiveTheImportError) {
     std::vector<Box> boxes;
     EXPECT_FALSE(Decrypt(temp / "missing", &boxes).has_value());
     ExpectOneBox(boxes, "CryptImportKey Error", "Error", nullptr, nullptr);
+}
+
+TEST(Crypto, DecryptionFailingPartWayKeepsTheEarlierDecryptedFile) {
+    const TempFolder temp("crypto-partway");
+    const std::string base = temp / "data";
+    ASSERT_TRUE(WriteFileBytes(base + ".dec", "an earlier good copy"));
+    // A block cipher's body cut short: the first chunk decrypts, the last cannot.
+    const std::string file = EncryptUnder(nullptr, std::string(3000, 'b'), CALG_RC2);
+    ASSERT_TRUE(WriteFileBytes(base + ".dat0", file.substr(0, file.size() - 3)));
+    std::vector<Box> boxes;
+    EXPECT_FALSE(Decrypt(base, &boxes).has_value());
+    ExpectOneBox(boxes, "CryptDecrypt Error", "Error", nullptr, nullptr);
+    EXPECT_EQ(ReadFileBytes(base + ".dec"), "an earlier good copy");
 }
 
 TEST(Crypto, UnwritableTargetsAreRefusedAndKeepTheEarlierFile) {

@@ -1,6 +1,8 @@
 // The encrypted file's layout and chunking, without the cryptographic calls.
 #include "support/crypto/Dat0Layout.h"
 
+#include "base/TemporaryName.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -91,7 +93,7 @@ TEST(Dat0Layout, NamesFitThePathLimit) {
     EXPECT_TRUE(names.fits);
     EXPECT_EQ(names.encrypted, "C:\\data\\tajne.dat0");
     EXPECT_EQ(names.decrypted, "C:\\data\\tajne.dec");
-    EXPECT_EQ(names.temporary, "C:\\data\\tajne.dat0~");
+    EXPECT_EQ(base::TemporaryName(names.encrypted, 2), "C:\\data\\tajne.dat0~2");
     EXPECT_TRUE(MakeDat0Names(std::string(254, 'a')).fits); // 259 with ".dat0"
     EXPECT_TRUE(MakeDat0Names(std::string(253, 'a')).temporaryFits);
     EXPECT_FALSE(MakeDat0Names(std::string(254, 'a')).temporaryFits);
