@@ -71,7 +71,17 @@ Function .onInit
   IfFileExists "$Installed\zemit.exe" +2
     StrCpy $Installed ""
   StrCmp $Installed "" checked
-  StrCmp $Installed $INSTDIR checked ; case-insensitive, as paths are
+  Push $INSTDIR
+  Call FolderIdentity
+  Pop $0
+  Push $Installed
+  Call FolderIdentity
+  Pop $1
+  StrCmp $0 "" elsewhere ; a folder that does not exist is not the installed one
+  StrCmp $0 $1 0 elsewhere ; case-insensitive, as paths are
+    StrCpy $INSTDIR $Installed ; the entry keeps the folder's own spelling
+    Goto checked
+  elsewhere:
     MessageBox MB_OK|MB_ICONSTOP "Zemit je už nainstalovaný ve složce $Installed. Novou verzi lze nainstalovat jen tam; chcete-li ho mít jinde, nejdřív ho odinstalujte." /SD IDOK
     SetErrorLevel ${EXIT_ELSEWHERE}
     Quit
@@ -81,34 +91,80 @@ Function .onInit
     Call WaitUntilClosed
 FunctionEnd
 
+; A folder as Windows identifies it, whatever form it was given in: its full
+; path with every part in its short form and no trailing backslash; "" when
+; it does not exist. Compared case-insensitively, two spellings of one folder
+; (a trailing backslash, another letter case, 8.3 short names) are equal.
+Function FolderIdentity
+  Exch $R0
+  Push $R1
+  GetFullPathName /SHORT $R0 $R0
+  StrCpy $R1 $R0 "" -1
+  StrCmp $R1 "\" 0 +2
+    StrCpy $R0 $R0 -1
+  Pop $R1
+  Exch $R0
+FunctionEnd
+
 Function SkipDirectoryOnUpgrade
   StrCmp $Installed "" +2
     Abort
 FunctionEnd
 
-; A running program's file cannot be opened for writing (nor replaced). Retry
-; checks again; Cancel, and a silent installation, end with nothing changed.
+!define RUNNING_TEXT "Program Zemit je spuštěný, a proto ho nelze nahradit novou verzí.$\n$\nZavřete ho a zkuste to znovu. Storno instalaci ukončí a nic nezmění."
+
+; Jumps to LABEL when FILE exists and cannot be opened for writing (nor
+; replaced): a running program, or a reader that shares nothing, holds it.
+!macro IfLocked FILE LABEL
+  IfFileExists "${FILE}" 0 +5
+  ClearErrors
+  FileOpen $0 "${FILE}" a
+  IfErrors ${LABEL}
+  FileClose $0
+!macroend
+
+; Every file the installation replaces is checked before any is written, so
+; that a locked one leaves the installed Zemit whole. Retry checks again;
+; Cancel, and a silent installation, end with nothing changed.
 Function WaitUntilClosed
   retry:
-  IfFileExists "$INSTDIR\zemit.exe" 0 closed
-  ClearErrors
-  FileOpen $0 "$INSTDIR\zemit.exe" a
-  IfErrors running
-  FileClose $0
+  !insertmacro IfLocked "$INSTDIR\zemit.exe" running
+  !insertmacro IfLocked "$INSTDIR\help.rtf" running
+  !insertmacro IfLocked "$INSTDIR\${UNINSTALLER}" running
   Goto closed
   running:
-  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Program Zemit je spuštěný, a proto ho nelze nahradit novou verzí.$\n$\nZavřete ho a zkuste to znovu. Storno instalaci ukončí a nic nezmění." /SD IDCANCEL IDRETRY retry
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" /SD IDCANCEL IDRETRY retry
   SetErrorLevel ${EXIT_RUNNING}
   Quit
   closed:
 FunctionEnd
 
+; Runs WRITE, an instruction that writes one installed file, and checks that
+; it did: a file locked after the check above (the program started meanwhile)
+; gets the same question, where Retry writes it again and Cancel (and a
+; silent installation) ends with EXIT_RUNNING rather than success. Files
+; written before it stay written.
+!macro Written ID WRITE
+  retry_${ID}:
+  ClearErrors
+  ${WRITE}
+  IfErrors 0 written_${ID}
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" /SD IDCANCEL IDRETRY retry_${ID}
+  SetErrorLevel ${EXIT_RUNNING}
+  Quit
+  written_${ID}:
+!macroend
+
 Section "Zemit" SecProgram
   SetShellVarContext all
   SetOutPath "$INSTDIR"
-  File "${STAGE}\zemit.exe"
-  File "${STAGE}\help.rtf"
-  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  ; A file that cannot be written is skipped without NSIS's own question and
+  ; sets the error flag, which Written reads.
+  SetOverwrite try
+  !insertmacro Written exe 'File "${STAGE}\zemit.exe"'
+  !insertmacro Written help 'File "${STAGE}\help.rtf"'
+  !insertmacro Written uninstaller 'WriteUninstaller "$INSTDIR\${UNINSTALLER}"'
+  SetOverwrite on
   CreateShortcut "$SMPROGRAMS\Zemit.lnk" "$INSTDIR\zemit.exe"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Zemit"

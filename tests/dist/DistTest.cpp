@@ -5,6 +5,7 @@
 #include "Driver.h"
 
 #include "app/ModuleInfo.h"
+#include "base/Owners.h"
 #include "resources/resource.h"
 
 #include "Files.h"
@@ -292,11 +293,30 @@ TEST_F(Installer, UpgradeWaitsForTheProgramToCloseAndReplacesItInPlace) {
         PostMessageA(p.main(), WM_CLOSE, 0, 0);
         EXPECT_EQ(p.WaitForExit(), 0u);
     }
+    {
+        // Any installed file that cannot be written (a reader that shares
+        // nothing holds the help) stops the upgrade before it writes anything.
+        const base::FileOwner reader(CreateFileA((folder + "help.rtf").c_str(), GENERIC_READ, 0,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader);
+        EXPECT_EQ(RunToEnd(upgrade), 3u);
+        EXPECT_TRUE(ReadFileBytes(folder + "zemit.exe") == installed) << "zemit.exe replaced";
+    }
     // Another folder than the installed one is refused, not silently ignored.
     EXPECT_EQ(RunToEnd(upgrade + " /D=C:\\Jinde"), 4u);
     EXPECT_FALSE(FileExists("C:\\Jinde"));
 
-    EXPECT_EQ(RunToEnd(upgrade), 0u);
+    // The installed folder however /D= spells it: as it is, with its trailing
+    // backslash, in other letter case, by its short name.
+    char shortName[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameA(folder.c_str(), shortName, MAX_PATH), 0u);
+    std::string lower = folder.substr(0, folder.size() - 1);
+    CharLowerA(&lower[0]);
+    for (const std::string& spelling : {std::string(), " /D=" + folder, " /D=" + lower,
+                                        " /D=" + std::string(shortName)}) {
+        EXPECT_EQ(RunToEnd(upgrade + spelling), 0u) << spelling;
+    }
+    EXPECT_NE(std::string(shortName), folder);
     EXPECT_EQ(ReadFileBytes(folder + "zemit.exe"), newer);
     EXPECT_EQ(ReadFileBytes(folder + "poznámky.txt"), "moje poznámky");
     EXPECT_EQ(ShortcutTarget(KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\Zemit.lnk"),
