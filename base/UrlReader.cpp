@@ -1,5 +1,7 @@
 #include "base/UrlReader.h"
 
+#include <cstdlib>
+
 namespace base {
 
 const char* const kHttpAgent = "Stažení HTTP";
@@ -19,14 +21,25 @@ const char* UrlReader::Open(const char* url) {
     if (url != nullptr) {
         url_.Reset(InternetOpenUrlA(session_.Get(), url, nullptr, 0, 0, 0));
     }
-    return url_ ? nullptr : kUrlFailed;
+    if (!url_) {
+        return kUrlFailed;
+    }
+    char length[32] = {};
+    DWORD size = sizeof length;
+    announced_ = HttpQueryInfoA(url_.Get(), HTTP_QUERY_CONTENT_LENGTH, length, &size, nullptr)
+                     ? std::strtoull(length, nullptr, 10)
+                     : 0;
+    received_ = 0;
+    return nullptr;
 }
 
 bool UrlReader::operator()(char* buffer, uint32_t size, uint32_t* count) {
     DWORD read = 0;
     const BOOL ok = InternetReadFile(url_.Get(), buffer, size, &read);
     *count = read;
-    return ok != FALSE;
+    received_ += read;
+    // WinInet ends a body whose connection was reset as if it were complete.
+    return ok != FALSE && (read != 0 || received_ >= announced_);
 }
 
 void UrlReader::Close() {

@@ -24,12 +24,15 @@ class UrlReader {
     // Opens the session and the URL (null: fails at the URL). Returns null
     // on success, or the box text of the step that failed.
     const char* Open(const char* url);
-    // The reader of the body loop: reads up to `size` bytes.
+    // The reader of the body loop: reads up to `size` bytes. A body that ends
+    // before the length its response announced fails: the connection broke.
     bool operator()(char* buffer, uint32_t size, uint32_t* count);
     // Closes the URL, then the session.
     void Close();
 
   private:
+    uint64_t announced_ = 0; // the response's Content-Length; 0: none given
+    uint64_t received_ = 0;
     InternetOwner session_;
     InternetOwner url_; // declared last: goes first
 };

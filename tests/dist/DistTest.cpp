@@ -312,8 +312,8 @@ TEST_F(Installer, UpgradeWaitsForTheProgramToCloseAndReplacesItInPlace) {
     ASSERT_NE(GetShortPathNameA(folder.c_str(), shortName, MAX_PATH), 0u);
     std::string lower = folder.substr(0, folder.size() - 1);
     CharLowerA(&lower[0]);
-    for (const std::string& spelling : {std::string(), " /D=" + folder, " /D=" + lower,
-                                        " /D=" + std::string(shortName)}) {
+    for (const std::string& spelling :
+         {std::string(), " /D=" + folder, " /D=" + lower, " /D=" + std::string(shortName)}) {
         EXPECT_EQ(RunToEnd(upgrade + spelling), 0u) << spelling;
     }
     EXPECT_NE(std::string(shortName), folder);

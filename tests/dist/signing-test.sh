@@ -4,7 +4,8 @@
 # zemit.exe in the zip, the installer, and the uninstaller it installs. The
 # signed installer installs silently, in a Wine prefix of its own, and the
 # installed program starts (where this machine runs the build's programs). A
-# wrong password stops the packing with one line and leaves no package.
+# signing refused inside the installer's build (after zemit.exe was signed)
+# stops the packing with one line and leaves no package.
 # Usage: signing-test.sh <zemit.exe> <zemit_snapshot.exe> <work folder> <packing command...>
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -28,13 +29,19 @@ printf 'keyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' >sig
 openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 \
   -extfile signer.ext -out signer.pem 2>/dev/null
 head -c 12 /dev/urandom | base64 >password
-echo wrong >wrong
 openssl pkcs12 -export -inkey signer.key -in signer.pem -out signer.pfx -passout file:password
 
-if "$@" --exe "$exe" --out-dir refused --sign-pfx signer.pfx --sign-password-file wrong >said 2>&1
+# The password goes wrong once zemit.exe is signed: the uninstaller's and the
+# installer's signing, inside makensis, are refused.
+cp password changing
+printf '#!/bin/sh\nosslsigncode "$@" && echo wrong >"%s"\n' "$work/changing" >then-wrong
+chmod +x then-wrong
+if "$@" --exe "$exe" --out-dir refused --sign-pfx signer.pfx --sign-password-file changing \
+  --osslsigncode "$work/then-wrong" >said 2>&1
 then fail "packed with a wrong password"; fi
+[ "$(cat changing)" = wrong ] || fail "zemit.exe was not signed first: $(cat said)"
 [ "$(wc -l <said)" = 1 ] && grep -q signer.pfx said || fail "not one line on the certificate: $(cat said)"
-! ls refused/zemit-* 2>/dev/null || fail "a wrong password left a package"
+! ls refused/zemit-* 2>/dev/null || fail "a refused signing left a package"
 
 "$@" --exe "$exe" --out-dir packed --sign-pfx signer.pfx --sign-password-file password
 signed() {

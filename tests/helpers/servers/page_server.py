@@ -5,6 +5,8 @@ stays in the tests:
   /hex/<hex>          200 with the bytes <hex>
   /404/<hex>          404 with the bytes <hex>
   /pattern/<n>        200 with n bytes, byte i = i % 251
+  /cut/<n>/<m>         200 announcing n bytes of the pattern, m of them sent,
+                      then the connection reset
   /agent              200 with the User-Agent header's bytes as received
   /vypisdownload.php  the maker's download listing with one entry for zemit
   /                   a home page
@@ -16,6 +18,7 @@ and "ready".
 import http.server
 import socket
 import socketserver
+import struct
 import sys
 
 
@@ -50,6 +53,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.send_body(404, bytes.fromhex(parts[1]))
             elif parts[0] == "pattern" and len(parts) == 2:
                 self.send_body(200, pattern(int(parts[1])))
+            elif parts[0] == "cut" and len(parts) == 3:
+                self.send_response(200)
+                self.send_header("Content-Length", parts[1])
+                self.end_headers()
+                self.wfile.write(pattern(int(parts[2])))
+                self.wfile.flush()
+                # A reset, not an orderly close: the client sees a failed read.
+                self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
+                                           struct.pack("ii", 1, 0))
+                self.connection.close()
+                self.close_connection = True
             elif parts == ["vypisdownload.php"]:
                 self.send_body(200, LISTING)
             elif parts == [""]:

@@ -123,8 +123,7 @@ TEST(Crypto, ReplacesTheEarlierFileAndKeepsTheUsersOwn) {
 
 // Encrypts `text` as the library does, but under the named container's
 // key-exchange key, and with the given cipher.
-std::string EncryptUnder(const char* container, const std::string& text,
-                         ALG_ID cipher = CALG_RC4) {
+std::string EncryptUnder(const char* container, const std::string& text, ALG_ID cipher = CALG_RC4) {
     HCRYPTPROV provider = 0;
     HCRYPTKEY exchange = 0, key = 0;
     EXPECT_TRUE(CryptAcquireContextA(&provider, container, nullptr, PROV_RSA_FULL, 0));

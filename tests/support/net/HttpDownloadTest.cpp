@@ -128,6 +128,15 @@ TEST_F(HttpDownload, FailedWriteIsReported) {
     ExpectOneBox(watcher.boxes(), "Soubor nelze zapsat", "Chyba", owner_.get(), IDI_HAND);
 }
 
+TEST_F(HttpDownload, ReadFailingPartWayKeepsWhatCameAndIsReported) {
+    const MessageBoxWatcher watcher;
+    const std::string path = folder_ / "cut.txt";
+    EXPECT_FALSE(support::DownloadPageToFile(owner_.get(), (BaseUrl() + "/cut/5000/1000").c_str(),
+                                             path.c_str()));
+    EXPECT_EQ(ReadFileBytes(path), Pattern(1000));
+    ExpectOneBox(watcher.boxes(), "Chyba InternetReadFile", "Chyba", owner_.get(), IDI_HAND);
+}
+
 TEST_F(HttpDownload, PictureOfTheSiteIsSavedOnDriveDOrReported) {
     // This test is built for a site on the loopback folder server.
     const char* site = std::getenv("ZEMIT_TEST_SITE_FOLDER");
