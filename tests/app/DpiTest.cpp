@@ -31,6 +31,18 @@ int DpiOfThisRun() {
     return named != nullptr ? std::atoi(named) : 96;
 }
 
+// A windows setting of this executable's manifest, in the namespace of year `year`.
+std::wstring ManifestSetting(const wchar_t* year, const wchar_t* name) {
+    const std::wstring space =
+        std::wstring(L"http://schemas.microsoft.com/SMI/") + year + L"/WindowsSettings";
+    wchar_t value[128] = {};
+    SIZE_T written = 0;
+    if (!QueryActCtxSettingsW(0, nullptr, space.c_str(), name, value, 128, &written)) {
+        return L"(none)";
+    }
+    return value;
+}
+
 LOGFONTA FontOf(HWND control) {
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
@@ -65,6 +77,10 @@ TEST(DisplayScaling, PixelFontsGrowWithTheScreensDpiAndStillFit) {
         expected = heights.dpi == dpi ? &heights : expected;
     }
     ASSERT_NE(expected, nullptr) << "no heights written down for " << dpi << " DPI";
+    // Wine makes every process DPI-aware, manifest or not; what Windows reads
+    // from the manifest is asked of the activation context instead.
+    EXPECT_EQ(ManifestSetting(L"2005", L"dpiAware"), L"true/pm");
+    EXPECT_EQ(ManifestSetting(L"2016", L"dpiAwareness"), L"PerMonitorV2, PerMonitor");
     {
         const base::WindowDC screen(nullptr);
         ASSERT_EQ(GetDeviceCaps(screen.Get(), LOGPIXELSY), dpi) << "the prefix's LogPixels";
