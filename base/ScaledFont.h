@@ -34,7 +34,6 @@ class ScaledFont {
     void Rescale(UINT dpi);
     // Deletes the font; the control must no longer show it.
     void Reset();
-    HFONT Get() const { return font_.Get(); }
 
   private:
     HWND control_ = nullptr;
