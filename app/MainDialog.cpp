@@ -1,9 +1,9 @@
 #include "app/MainDialog.h"
 
 #include "app/Globals.h"
-#include "app/LabelFont.h"
 #include "app/MainDialogModel.h"
 #include "app/ModuleInfo.h"
+#include "base/ScaledFont.h"
 #include "chemistry/ElementTables.h"
 #include "chemistry/FormulaAnalyser.h"
 #include "chemistry/FormulaComposer.h"
@@ -22,6 +22,10 @@ namespace {
 constexpr int kLabelFontHeight = -15;
 const char* const kLabelFontFace = "Arial";
 const char* const kProductKey = "zemit";
+
+// The fonts of the two "Výsledek" labels: they live until the process ends
+// (also when the set-up fails after them) and are made anew when the DPI changes.
+base::ScaledFont labelFonts[2];
 
 // The controls bound, in binding order.
 struct BoundControl {
@@ -56,9 +60,10 @@ MainDialog::MainDialog(HWND dialog) {
     SendMessageA(dialog, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_SMALL))));
 
-    // The two "Výsledek" labels; the fonts live until the process ends.
-    ApplyLabelFont(dialog, IDC_UNNAMED, kLabelFontHeight, kLabelFontFace);
-    ApplyLabelFont(dialog, IDC_FORMULA_LABEL, kLabelFontHeight, kLabelFontFace);
+    const LOGFONTA label = base::LabelFont(kLabelFontHeight, kLabelFontFace);
+    const UINT dpi = base::WindowDpi(dialog);
+    labelFonts[0].Apply(GetDlgItem(dialog, IDC_UNNAMED), label, dpi);
+    labelFonts[1].Apply(GetDlgItem(dialog, IDC_FORMULA_LABEL), label, dpi);
 
     const std::string programPath = ProgramDirectory() + kProgramFileName;
     CaptionText += VersionText(programPath);
@@ -137,6 +142,12 @@ void MainDialog::ComposeFormula() {
         return;
     }
     Binding(IDC_FORMULA_RESULT).ReplaceText(chemistry::FormulaComposer(name, suffix));
+}
+
+void RescaleLabelFonts(UINT dpi) {
+    for (base::ScaledFont& font : labelFonts) {
+        font.Rescale(dpi);
+    }
 }
 
 void ShowPlainMessage(const char* text) {

@@ -29,6 +29,9 @@ class MainDialog {
     std::vector<ControlBinding> bindings_;
 };
 
+// Makes the two label fonts anew for the dialog's new DPI (WM_DPICHANGED).
+void RescaleLabelFonts(UINT dpi);
+
 // The plain message box: no owner, caption "MESSAGE", an OK button.
 void ShowPlainMessage(const char* text);
 

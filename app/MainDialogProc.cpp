@@ -57,6 +57,9 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE:
         Forward(dialog, message, wParam);
         return FALSE;
+    case WM_DPICHANGED:
+        RescaleLabelFonts(HIWORD(wParam));
+        return FALSE; // the dialog manager scales the layout
     case WM_ACTIVATE:
         UpdateWindow(dialog);
         return FALSE;

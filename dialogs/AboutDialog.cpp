@@ -1,8 +1,8 @@
 #include "dialogs/AboutDialog.h"
 
 #include "app/Globals.h"
-#include "app/LabelFont.h"
 #include "base/Owners.h"
+#include "base/ScaledFont.h"
 #include "resources/resource.h"
 #include "update/SiteUrls.h"
 
@@ -16,11 +16,12 @@ const char* const kLinkFontFace = "Times New Roman";
 
 // Created when the dialog opens, deleted when it closes.
 base::GdiOwner<HBRUSH> background;
-base::GdiOwner<HFONT> linkFont;
+base::ScaledFont linkFont;
 
 void Open(HWND dialog) {
     background.Reset(CreateSolidBrush(kBackground));
-    linkFont.Reset(app::ApplyLabelFont(dialog, IDC_HOME_LINK, kLinkFontHeight, kLinkFontFace));
+    linkFont.Apply(GetDlgItem(dialog, IDC_HOME_LINK),
+                   base::LabelFont(kLinkFontHeight, kLinkFontFace), base::WindowDpi(dialog));
     // Sets the cursor of the static class: every static of the process shows the hand.
     HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
     SetClassLongPtrA(GetDlgItem(dialog, IDC_HOME_LINK), GCLP_HCURSOR,
@@ -53,6 +54,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         default:
             return FALSE;
         }
+    case WM_DPICHANGED:
+        linkFont.Rescale(HIWORD(wParam));
+        return FALSE; // the dialog manager scales the layout
     case WM_CTLCOLORDLG:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<INT_PTR>(background.Get());

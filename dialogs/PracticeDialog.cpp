@@ -2,7 +2,7 @@
 
 #include "app/Globals.h"
 #include "app/MainDialogModel.h"
-#include "base/Owners.h"
+#include "base/ScaledFont.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Round.h"
 #include "resources/resource.h"
@@ -23,21 +23,23 @@ constexpr int kLongestAnswer = 100;
 struct Practice {
     std::vector<practice::Oxide> oxides;
     std::optional<practice::Round> round;
-    base::GdiOwner<HFONT> promptFont;
+    base::ScaledFont promptFont;
 };
 
 // The question stands out: the dialog's font, half as large again and bold.
+// The dialog's font comes at the dialog's DPI; the prompt's is kept at 96 DPI,
+// so that a change of DPI makes it from that and not from whichever dialog
+// font the window has at that moment.
 void EmphasisePrompt(HWND dialog, Practice& state) {
     LOGFONTA font = {};
     const auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     if (GetObjectA(dialogFont, sizeof font, &font) == 0) {
         return;
     }
-    font.lfHeight = font.lfHeight * 3 / 2;
+    const UINT dpi = base::WindowDpi(dialog);
+    font.lfHeight = base::SizeAtDesignDpi(font.lfHeight, dpi) * 3 / 2;
     font.lfWeight = FW_BOLD;
-    state.promptFont.Reset(CreateFontIndirectA(&font));
-    SendDlgItemMessageA(dialog, IDC_PRACTICE_PROMPT, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(state.promptFont.Get()), FALSE);
+    state.promptFont.Apply(GetDlgItem(dialog, IDC_PRACTICE_PROMPT), font, dpi, false);
 }
 
 void SetText(HWND dialog, int id, const std::string& text) {
@@ -120,6 +122,11 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_INITDIALOG:
         Open(dialog, *reinterpret_cast<Practice*>(lParam));
         return FALSE; // the focus is set
+    case WM_DPICHANGED:
+        if (state != nullptr) {
+            state->promptFont.Rescale(HIWORD(wParam));
+        }
+        return FALSE; // the dialog manager scales the layout
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_PRACTICE_START:

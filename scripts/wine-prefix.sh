@@ -1,7 +1,8 @@
 #!/bin/bash
 # Creates the private Wine prefix $WINEPREFIX once (of the bitness that
 # ZEMIT_WINE_ARCH names, frames drawn by Wine, fonts that Debian's Wine lacks
-# replaced) and starts its wineserver. A prefix of the other bitness is made anew.
+# replaced, and the screen's dots per inch when ZEMIT_WINE_DPI names them) and
+# starts its wineserver. A prefix of the other bitness is made anew.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must be set}"
 source "$(dirname "$0")/wine-env.sh"
@@ -31,6 +32,12 @@ if [ "$(cat "$ready" 2>/dev/null)" != "$WINEARCH" ]; then
   timeout 60 wineserver -w
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   echo "$WINEARCH" >"$ready"
+fi
+if [ -n "${ZEMIT_WINE_DPI:-}" ] && [ "$(cat "$WINEPREFIX/.zemit-dpi" 2>/dev/null)" != "$ZEMIT_WINE_DPI" ]; then
+  timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$ZEMIT_WINE_DPI" /f </dev/null >/dev/null 2>&1
+  timeout 60 wineserver -w
+  echo "$ZEMIT_WINE_DPI" >"$WINEPREFIX/.zemit-dpi"
 fi
 # Tests register a recorder as the browser, so that no real browser opens.
 if [ -n "${ZEMIT_URL_RECORDER:-}" ] && [ ! -f "$WINEPREFIX/.zemit-recorder" ]; then

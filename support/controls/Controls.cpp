@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "base/Owners.h"
+#include "base/ScaledFont.h"
 
 #include <gdiplus.h>
 
@@ -21,6 +22,7 @@ namespace {
 constexpr int kCaptionBufferSize = 100;
 constexpr int kLinkBufferSize = 200;
 constexpr int kCornerSize = 24;
+constexpr int kCaptionPixels = 20; // at 96 DPI
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerPeriod = 500;
 constexpr COLORREF kLinkColour = 0xFF0000;
@@ -175,7 +177,9 @@ void PaintGradientButton(HWND hwnd) {
         graphics.FillRectangle(&gradient, 0, 0, width, height);
 
         Gdiplus::FontFamily family(L"Comic Sans MS");
-        Gdiplus::Font font(&family, 20.0f, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+        const int pixels = base::ScaleToDpi(kCaptionPixels, base::WindowDpi(hwnd));
+        Gdiplus::Font font(&family, static_cast<Gdiplus::REAL>(pixels), Gdiplus::FontStyleBold,
+                           Gdiplus::UnitPixel);
         Gdiplus::StringFormat format(0, LANG_NEUTRAL);
         format.SetAlignment(Gdiplus::StringAlignmentCenter);
         format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
