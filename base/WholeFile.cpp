@@ -14,7 +14,9 @@ bool WriteWholeFile(const std::string& path, const std::string& temporary,
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
+    const DWORD error = GetLastError();
     DeleteFileA(temporary.c_str());
+    SetLastError(error);
     return false;
 }
 

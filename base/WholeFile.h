@@ -11,7 +11,8 @@ namespace base {
 
 // `write(file)` fills the new file `temporary` (in the folder of `path`);
 // when it succeeds and the file closes cleanly, the file replaces `path`.
-// On any failure the temporary file goes and `path` stays as it was.
+// On any failure the temporary file goes, `path` stays as it was and the last
+// error is that of the step that failed.
 bool WriteWholeFile(const std::string& path, const std::string& temporary,
                     const std::function<bool(HANDLE)>& write);
 

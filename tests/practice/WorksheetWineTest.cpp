@@ -1,5 +1,6 @@
 // What only Windows shows: a Rich Edit control reading the worksheet back,
 // and the worksheet file written whole or not at all.
+#include "base/Owners.h"
 #include "dialogs/WorksheetDialog.h"
 #include "practice/Round.h"
 #include "practice/Worksheet.h"
@@ -76,13 +77,30 @@ TEST(Worksheet, FileIsWrittenWholeOrNotAtAll) {
     ASSERT_TRUE(dialogs::SaveWholeFile(path, "druhý")); // over the first
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
     CreateDirectoryA((folder / "složka.rtf").c_str(), nullptr);
-    const std::string refused[] = {folder / "složka.rtf", folder / "chybí\\list.rtf"};
-    for (const std::string& target : refused) {
-        EXPECT_FALSE(dialogs::SaveWholeFile(target, "třetí")) << target;
+    const std::string readOnly = folder / "jen ke čtení.rtf";
+    const std::string open = folder / "otevřený.rtf";
+    for (const std::string& target : {readOnly, open}) {
+        ASSERT_TRUE(dialogs::SaveWholeFile(target, "starý"));
     }
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    const base::FileOwner held(
+        CreateFileA(open.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    const std::pair<std::string, practice::SaveFailure> refused[] = {
+        {folder / "složka.rtf", practice::SaveFailure::Other},
+        {folder / "chybí\\list.rtf", practice::SaveFailure::MissingFolder},
+        {readOnly, practice::SaveFailure::ReadOnlyOrOpen},
+        {open, practice::SaveFailure::ReadOnlyOrOpen},
+    };
+    for (const auto& [target, failure] : refused) {
+        EXPECT_FALSE(dialogs::SaveWholeFile(target, "třetí")) << target;
+        EXPECT_EQ(dialogs::SaveFailureOf(target, GetLastError()), failure) << target;
+    }
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
     EXPECT_EQ(FolderEntries(folder.path()),
-              (std::vector<std::string>{"list oxidů.rtf", "složka.rtf"}))
+              (std::vector<std::string>{"jen ke čtení.rtf", "list oxidů.rtf", "otevřený.rtf",
+                                        "složka.rtf"}))
         << "no temporary file left";
     EXPECT_TRUE(FolderEntries(folder / "složka.rtf").empty());
 }
