@@ -135,6 +135,10 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case IDC_PRACTICE_START:
             if (MayLeaveRound(dialog, *state)) {
                 Begin(dialog, *state, DrawChosenRound(dialog, state->oxides));
+            } else { // back to the question
+                SendMessageA(dialog, WM_NEXTDLGCTL,
+                             reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PRACTICE_ANSWER)),
+                             TRUE);
             }
             return TRUE;
         case IDC_PRACTICE_SUBMIT:
