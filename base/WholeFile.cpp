@@ -6,12 +6,20 @@
 namespace base {
 
 bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write) {
+    // A file marked read-only stays: Windows refuses to replace it, and so
+    // does this call where the platform would not (Wine).
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     // CREATE_NEW: only a file this call made is ever filled, or deleted.
     FileOwner file;
     std::string temporary;
     for (unsigned attempt = 0; !file && attempt < kTemporaryNames; ++attempt) {
         temporary = TemporaryName(path, attempt);
         if (temporary.empty()) {
+            SetLastError(ERROR_FILENAME_EXCED_RANGE);
             return false;
         }
         file.Reset(CreateFileA(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
@@ -31,7 +39,9 @@ bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& 
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
+    const DWORD error = GetLastError();
     DeleteFileA(temporary.c_str());
+    SetLastError(error);
     return false;
 }
 

@@ -14,8 +14,8 @@ namespace base {
 // `write(file)` fills a new temporary file in the folder of `path`; when it
 // succeeds and the file is flushed and closed cleanly, the file replaces
 // `path`. A file of that temporary name that already exists is never touched:
-// the next name is tried. On any failure the temporary file goes and `path`
-// stays as it was.
+// the next name is tried. A read-only `path` is refused. On any failure the temporary file goes,
+// `path` stays as it was and the last error is that of the step that failed.
 bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write);
 
 // The same for bytes in memory.

@@ -52,14 +52,10 @@ std::string Text(HWND dialog, int id) {
     return buffer.data();
 }
 
-// Enter presses `id`, and the focus goes to `focus`.
-void Lead(HWND dialog, int id, int focus) {
-    SendMessageA(dialog, DM_SETDEFID, id, 0);
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, focus)), TRUE);
-}
-
 // Shows the round as it stands: the current question, or the score and the
-// mistakes once it is over.
+// mistakes once it is over. Then Enter answers nothing and starts nothing (its
+// button is disabled): a new round takes a click or a shortcut, so a key held
+// down or pressed twice keeps the score in view. The focus goes to the choices.
 void Show(HWND dialog, const practice::Round& round) {
     const bool asking = !round.Finished();
     SetText(dialog, IDC_PRACTICE_PROGRESS, round.ProgressText());
@@ -69,7 +65,6 @@ void Show(HWND dialog, const practice::Round& round) {
     SetText(dialog, IDC_PRACTICE_SCORE, asking ? "" : round.ScoreText());
     SetText(dialog, IDC_PRACTICE_MISTAKES, asking ? "" : round.MistakesText());
     const bool redo = !asking && !round.Mistakes().empty();
-    const int lead = asking ? IDC_PRACTICE_SUBMIT : redo ? IDC_PRACTICE_REDO : IDC_PRACTICE_START;
     // Enabled first and disabled last, so the focus never sits on a disabled control.
     const std::pair<int, bool> controls[] = {
         {IDC_PRACTICE_ANSWER, asking}, {IDC_PRACTICE_SUBMIT, asking}, {IDC_PRACTICE_REDO, redo}};
@@ -78,7 +73,9 @@ void Show(HWND dialog, const practice::Round& round) {
             EnableWindow(GetDlgItem(dialog, id), TRUE);
         }
     }
-    Lead(dialog, lead, asking ? IDC_PRACTICE_ANSWER : lead);
+    SendMessageA(dialog, DM_SETDEFID, IDC_PRACTICE_SUBMIT, 0);
+    HWND focus = asking ? GetDlgItem(dialog, IDC_PRACTICE_ANSWER) : ChosenDirectionButton(dialog);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
     for (const auto& [id, enabled] : controls) {
         if (!enabled) {
             EnableWindow(GetDlgItem(dialog, id), FALSE);
@@ -97,12 +94,23 @@ void Submit(HWND dialog, Practice& state) {
         return;
     }
     const practice::Verdict verdict = state.round->Answer(Text(dialog, IDC_PRACTICE_ANSWER));
-    SetText(dialog, IDC_PRACTICE_VERDICT, verdict.text);
-    if (verdict.grade == practice::Grade::Empty) {
-        Lead(dialog, IDC_PRACTICE_SUBMIT, IDC_PRACTICE_ANSWER);
-        return;
+    // An empty answer keeps the verdict of the last one (the right answer and
+    // why) in view; only before the first answer does it say what to do.
+    if (verdict.grade != practice::Grade::Empty || Text(dialog, IDC_PRACTICE_VERDICT).empty()) {
+        SetText(dialog, IDC_PRACTICE_VERDICT, verdict.text);
     }
-    Show(dialog, *state.round);
+    if (verdict.grade != practice::Grade::Empty) {
+        Show(dialog, *state.round);
+    }
+}
+
+// A round with answers is thrown away only when the pupil says so.
+bool MayLeaveRound(HWND dialog, const Practice& state) {
+    return !state.round || !state.round->Begun() ||
+           MessageBoxA(dialog,
+                       "Kolo ještě neskončilo. Chceš začít nové? Odpovědi z tohoto kola se "
+                       "nezapočítají.",
+                       "Procvičování", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 void Open(HWND dialog, Practice& state) {
@@ -113,7 +121,9 @@ void Open(HWND dialog, Practice& state) {
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_ANSWER), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_SUBMIT), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_REDO), FALSE);
-    Lead(dialog, IDC_PRACTICE_START, IDC_DIRECTION_TO_NAME);
+    SendMessageA(dialog, DM_SETDEFID, IDC_PRACTICE_START, 0);
+    SendMessageA(dialog, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_DIRECTION_TO_NAME)), TRUE);
 }
 
 INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,9 +140,13 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_PRACTICE_START:
-            Begin(dialog, *state,
-                  practice::DrawRound(state->oxides, ChosenCount(dialog), ChosenDirection(dialog),
-                                      NewSeed()));
+            if (MayLeaveRound(dialog, *state)) {
+                Begin(dialog, *state, DrawChosenRound(dialog, state->oxides));
+            } else { // back to the question
+                SendMessageA(dialog, WM_NEXTDLGCTL,
+                             reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PRACTICE_ANSWER)),
+                             TRUE);
+            }
             return TRUE;
         case IDC_PRACTICE_SUBMIT:
             Submit(dialog, *state);

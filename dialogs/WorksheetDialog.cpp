@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -16,7 +17,21 @@ namespace {
 const char* const kCaption = "Pracovní list";
 const char kFilter[] = "Dokumenty RTF (*.rtf)\0*.rtf\0Všechny soubory (*.*)\0*.*\0";
 
-// The file name the teacher chooses; empty when the Save dialog was cancelled.
+// Where the Save dialog opens: the Documents folder at first (the program's
+// own folder is seldom writable), then the folder of the last worksheet.
+std::string& SaveFolder() {
+    static std::string folder = [] {
+        std::vector<char> documents(MAX_PATH, '\0');
+        return SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT,
+                                          documents.data()))
+                   ? std::string(documents.data())
+                   : std::string();
+    }();
+    return folder;
+}
+
+// The file name the teacher chooses; empty when the Save dialog was cancelled
+// or an existing file that the dialog did not name is not to be replaced.
 std::string ChooseFile(HWND dialog) {
     std::vector<char> path(MAX_PATH, '\0');
     const std::string suggested = "pracovni-list.rtf";
@@ -28,12 +43,21 @@ std::string ChooseFile(HWND dialog) {
     save.nFilterIndex = 1;
     save.lpstrFile = path.data();
     save.nMaxFile = static_cast<DWORD>(path.size());
+    save.lpstrInitialDir = SaveFolder().empty() ? nullptr : SaveFolder().c_str();
     save.lpstrDefExt = "rtf";
     save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameA(&save)) {
         return "";
     }
-    return practice::WithRtfExtension(path.data());
+    const std::string chosen = practice::WithRtfExtension(path.data());
+    if (chosen != path.data() && GetFileAttributesA(chosen.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        const std::string question = chosen + " už existuje.\r\nChceš ho nahradit?";
+        if (MessageBoxA(dialog, question.c_str(), kCaption,
+                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+            return "";
+        }
+    }
+    return chosen;
 }
 
 // Draws the worksheet and saves it; false when the teacher cancelled.
@@ -43,12 +67,13 @@ bool Save(HWND dialog) {
         return false;
     }
     const auto oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
-    const auto questions =
-        practice::DrawRound(oxides, ChosenCount(dialog), ChosenDirection(dialog), NewSeed());
-    if (!base::WriteWholeFile(path, practice::WorksheetRtf(questions))) {
-        MessageBoxA(dialog, practice::SaveFailedText(path).c_str(), kCaption, MB_OK | MB_ICONERROR);
+    if (!base::WriteWholeFile(path, practice::WorksheetRtf(DrawChosenRound(dialog, oxides)))) {
+        const practice::SaveFailure failure = SaveFailureOf(path, GetLastError());
+        MessageBoxA(dialog, practice::SaveFailedText(path, failure).c_str(), kCaption,
+                    MB_OK | MB_ICONERROR);
         return false;
     }
+    SaveFolder() = path.substr(0, path.find_last_of("\\/") + 1);
     return true;
 }
 
@@ -74,6 +99,28 @@ INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 void RunWorksheetDialog(HWND owner) {
     DialogBoxParamA(app::g_hInstance, MAKEINTRESOURCEA(IDD_WORKSHEET), owner, WorksheetDialogProc,
                     0);
+}
+
+practice::SaveFailure SaveFailureOf(const std::string& path, DWORD error) {
+    switch (error) {
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        return practice::SaveFailure::MissingFolder;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT: {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            return practice::SaveFailure::FolderNotWritable;
+        }
+        return attributes & FILE_ATTRIBUTE_DIRECTORY ? practice::SaveFailure::Other
+                                                     : practice::SaveFailure::ReadOnlyOrOpen;
+    }
+    default:
+        return practice::SaveFailure::Other;
+    }
 }
 
 } // namespace dialogs

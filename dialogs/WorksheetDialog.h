@@ -2,6 +2,8 @@
 // Modal, owned by the main dialog.
 #pragma once
 
+#include "practice/Worksheet.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,5 +11,9 @@
 namespace dialogs {
 
 void RunWorksheetDialog(HWND owner);
+
+// Why a worksheet could not be saved at `path`, from the last error of the
+// attempt and what is at `path` now.
+practice::SaveFailure SaveFailureOf(const std::string& path, DWORD error);
 
 } // namespace dialogs

@@ -1,11 +1,14 @@
-// Feeds arbitrary text to the oxide list reader: every oxide it keeps has a
-// formula without blanks and a name without tabs, every other line that is
-// not a comment or empty is reported once, in order.
+// Feeds arbitrary text to the oxide list reader: every oxide it keeps has
+// formulas without blanks and names without tabs, none of them empty or
+// holding the "|" that separates them; every other line that is not a comment
+// or empty is reported once, in order.
 #include "practice/OxideList.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -33,9 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(i == 0 || list.badLines[i] > list.badLines[i - 1]);
     }
     for (const practice::Oxide& oxide : list.oxides) {
-        Check(!oxide.formula.empty() && oxide.formula.find_first_of(" \t\n") == std::string::npos);
-        Check(!oxide.name.empty() && oxide.name.find_first_of("\t\n") == std::string::npos);
         Check(oxide.formula[0] != '#');
+        std::vector<std::string> formulas = oxide.molecular;
+        formulas.push_back(oxide.formula);
+        for (const std::string& formula : formulas) {
+            Check(!formula.empty() && formula.find_first_of(" \t\n|") == std::string::npos);
+        }
+        std::vector<std::string> names = oxide.otherNames;
+        names.push_back(oxide.name);
+        for (const std::string& name : names) {
+            Check(!name.empty() && name.find_first_of("\t\n|") == std::string::npos);
+        }
     }
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include "chemistry/ElementTables.h"
 
+#include <cctype>
 #include <cstddef>
+#include <vector>
 
 namespace practice {
 namespace {
@@ -58,7 +60,14 @@ unsigned char Plain(unsigned char c) {
 }
 
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\xA0'; // 0xA0: the no-break space
+}
+
+// The answer without the blanks and the full stop, comma or semicolon that
+// may close it.
+std::string Trimmed(const std::string& answer) {
+    const std::size_t end = answer.find_last_not_of(" \t\xA0.,;");
+    return end == std::string::npos ? "" : answer.substr(0, end + 1);
 }
 
 // Lower case, blanks at either end gone, runs of blanks as one space.
@@ -89,40 +98,96 @@ std::string WithoutBlanks(const std::string& text) {
     return kept;
 }
 
-Grade CheckName(const std::string& right, const std::string& answer) {
-    const std::string expected = FoldName(right);
-    const std::string given = FoldName(answer);
-    if (given == expected) {
-        return Grade::Right;
-    }
+// Each letter is the expected one or the expected one without its diacritics.
+bool SameButDiacritics(const std::string& given, const std::string& expected) {
     if (given.size() != expected.size()) {
-        return Grade::Wrong;
+        return false;
     }
-    // Each letter is the right one or the right one without its diacritics.
     for (std::size_t i = 0; i < given.size(); ++i) {
         const auto g = static_cast<unsigned char>(given[i]);
         const auto e = static_cast<unsigned char>(expected[i]);
         if (g != e && g != Plain(e)) {
-            return Grade::Wrong;
+            return false;
         }
     }
-    return Grade::RightSpelling;
+    return true;
 }
 
-Grade CheckFormula(const std::string& right, const std::string& answer) {
-    const std::string given = WithoutBlanks(answer);
-    if (given == right) {
-        return Grade::Right;
+Assessment CheckName(const Oxide& oxide, const std::string& answer) {
+    std::vector<std::string> names = {oxide.name};
+    names.insert(names.end(), oxide.otherNames.begin(), oxide.otherNames.end());
+    const std::string given = FoldName(Trimmed(answer));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (given == FoldName(names[i])) {
+            return {i == 0 ? Grade::Right : Grade::RightVariant, ""};
+        }
+    }
+    for (const std::string& name : names) {
+        if (SameButDiacritics(given, FoldName(name))) {
+            return {Grade::RightSpelling, name};
+        }
+    }
+    const std::string last = " oxid";
+    const bool oxidLast = given.size() > last.size() && given.rfind("oxid ", 0) != 0 &&
+                          given.compare(given.size() - last.size(), last.size(), last) == 0;
+    return {Grade::Wrong, oxidLast ? "Název oxidu začíná slovem „oxid“." : ""};
+}
+
+// The formula with every count of 1 left out: "Fe1O1" gives "FeO".
+std::string WithoutWrittenOnes(const std::string& formula) {
+    std::string kept;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const bool afterLetter = i > 0 && std::isalpha(static_cast<unsigned char>(formula[i - 1]));
+        const bool beforeDigit =
+            i + 1 < formula.size() && std::isdigit(static_cast<unsigned char>(formula[i + 1]));
+        if (formula[i] != '1' || !afterLetter || beforeDigit) {
+            kept += formula[i];
+        }
+    }
+    return kept;
+}
+
+// What the pupil can learn from a wrong formula: a zero written for O, a
+// count of 1 written out, or the right formula multiplied.
+std::string FormulaNote(const std::string& right, const std::string& given) {
+    const auto parts = SplitFormula(given);
+    if (!parts) {
+        for (std::size_t i = given.find('0'); i != std::string::npos; i = given.find('0', i + 1)) {
+            std::string letter = given;
+            letter[i] = 'O';
+            if (SplitFormula(letter)) {
+                return "Místo písmene O je tu nula: " + letter + ", ne " + given + ".";
+            }
+        }
+        const std::string plain = WithoutWrittenOnes(given);
+        if (plain != given && SplitFormula(plain)) {
+            return "Jednička se ve vzorci nepíše: " + plain + ", ne " + given + ".";
+        }
+        return "";
     }
     const auto expected = SplitFormula(right);
-    const auto parts = SplitFormula(given);
-    if (!expected || !parts || parts->symbol != expected->symbol ||
+    if (!expected || parts->symbol != expected->symbol ||
         parts->elementCount % expected->elementCount != 0) {
-        return Grade::Wrong;
+        return "";
     }
     const int factor = parts->elementCount / expected->elementCount;
-    return factor > 1 && parts->oxygenCount == factor * expected->oxygenCount ? Grade::RightMultiple
-                                                                              : Grade::Wrong;
+    if (factor < 2 || parts->oxygenCount != factor * expected->oxygenCount) {
+        return "";
+    }
+    return "Vzorec se krátí na nejmenší poměr: " + given + " se píše " + right + ".";
+}
+
+Assessment CheckFormula(const Oxide& oxide, const std::string& answer) {
+    const std::string given = WithoutBlanks(Trimmed(answer));
+    if (given == oxide.formula) {
+        return {Grade::Right, ""};
+    }
+    for (const std::string& molecule : oxide.molecular) {
+        if (given == molecule) {
+            return {Grade::RightMolecular, ""};
+        }
+    }
+    return {Grade::Wrong, FormulaNote(oxide.formula, given)};
 }
 
 // A count as written after a symbol: nothing for 1, else 2 or more without a
@@ -145,27 +210,45 @@ int ReadCount(const std::string& text, std::size_t& at) {
 
 const char* const kRoman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};
 
-// "jeden atom O dává -2", "3 atomy O dávají -6", "5 atomů O dává -10".
-std::string OxygenClause(int count) {
-    const std::string charge = " -" + std::to_string(2 * count);
-    if (count == 1) {
-        return "jeden atom O dává" + charge;
-    }
-    if (count <= 4) {
-        return std::to_string(count) + " atomy O dávají" + charge;
-    }
-    return std::to_string(count) + " atomů O dává" + charge;
+// "jeden atom O", "tři atomy O", "pět atomů O"; in words up to eight, as a
+// number after that or when `digits`.
+std::string Atoms(int count, const std::string& symbol, bool digits) {
+    static const char* const kWords[] = {"jeden", "dva",  "tři",  "čtyři",
+                                         "pět",   "šest", "sedm", "osm"};
+    const std::string number =
+        !digits && count >= 1 && count <= 8 ? kWords[count - 1] : std::to_string(count);
+    const char* const noun = count == 1 ? " atom " : count <= 4 ? " atomy " : " atomů ";
+    return number + noun + symbol;
 }
 
-// Who shares the charge: "atom Fe", "každý ze dvou atomů Fe".
-std::string ElementClause(int count, const std::string& symbol) {
-    if (count == 1) {
-        return "atom " + symbol;
-    }
-    if (count == 2) {
-        return "každý ze dvou atomů " + symbol;
-    }
-    return "každý z " + std::to_string(count) + " atomů " + symbol;
+// From the formula to the ending, through the zero sum of the oxidation numbers.
+std::string FromFormula(const FormulaParts& parts, int valence, const std::string& suffix) {
+    const int charge = 2 * parts.oxygenCount;
+    const std::string oxygen =
+        parts.oxygenCount == 1 ? "jeden atom O dává -2"
+        : parts.oxygenCount <= 4
+            ? Atoms(parts.oxygenCount, "O", false) + " dávají dohromady -" + std::to_string(charge)
+            : Atoms(parts.oxygenCount, "O", false) + " dává dohromady -" + std::to_string(charge);
+    const std::string element = parts.elementCount == 1
+                                    ? "atom " + parts.symbol + " tedy +" + std::to_string(charge) +
+                                          ", to je oxidační číslo " + kRoman[valence - 1]
+                                    : Atoms(parts.elementCount, parts.symbol, false) + " tedy +" +
+                                          std::to_string(charge) +
+                                          ", každý z nich má oxidační číslo " + kRoman[valence - 1];
+    return "Součet oxidačních čísel v oxidu je nula. Kyslík má oxidační číslo -II: " + oxygen +
+           ", " + element + "; tomu odpovídá koncovka -" + suffix + ".";
+}
+
+// From the ending to the counts of atoms, through the least common multiple.
+std::string FromName(const std::string& formula, const std::string& symbol, int valence,
+                     const std::string& suffix) {
+    const int multiple = valence % 2 == 0 ? valence : 2 * valence;
+    const std::string roman = kRoman[valence - 1];
+    return "Koncovka -" + suffix + " znamená oxidační číslo " + roman + ". " + symbol + "(" +
+           roman + ") a O(-II): nejmenší společný násobek čísel " + std::to_string(valence) +
+           " a 2 je " + std::to_string(multiple) + ", tedy " +
+           Atoms(multiple / valence, symbol, true) + " a " + Atoms(multiple / 2, "O", true) + ": " +
+           formula + ".";
 }
 
 } // namespace
@@ -192,12 +275,12 @@ std::optional<FormulaParts> SplitFormula(const std::string& formula) {
     return parts;
 }
 
-Grade CheckAnswer(const Question& question, const std::string& answer) {
-    if (WithoutBlanks(answer).empty()) {
-        return Grade::Empty;
+Assessment Assess(const Question& question, const std::string& answer) {
+    if (WithoutBlanks(Trimmed(answer)).empty()) {
+        return {Grade::Empty, ""};
     }
-    return question.ask == Ask::Name ? CheckName(question.oxide.name, answer)
-                                     : CheckFormula(question.oxide.formula, answer);
+    return question.ask == Ask::Name ? CheckName(question.oxide, answer)
+                                     : CheckFormula(question.oxide, answer);
 }
 
 Suffix SuffixOf(const std::string& name) {
@@ -215,7 +298,7 @@ Suffix SuffixOf(const std::string& name) {
     return {0, ""};
 }
 
-std::string Explanation(const Oxide& oxide) {
+std::string Explanation(const Oxide& oxide, Ask ask) {
     const auto parts = SplitFormula(oxide.formula);
     if (!parts || (2 * parts->oxygenCount) % parts->elementCount != 0) {
         return "";
@@ -227,9 +310,8 @@ std::string Explanation(const Oxide& oxide) {
     const Suffix named = SuffixOf(oxide.name);
     const std::string suffix =
         named.valence == valence ? named.text : chemistry::DialogSuffixTable[valence - 1];
-    return "Kyslík má oxidační číslo -II: " + OxygenClause(parts->oxygenCount) + ", proto má " +
-           ElementClause(parts->elementCount, parts->symbol) + " oxidační číslo " +
-           kRoman[valence - 1] + "; tomu odpovídá přípona -" + suffix + ".";
+    return ask == Ask::Name ? FromFormula(*parts, valence, suffix)
+                            : FromName(oxide.formula, parts->symbol, valence, suffix);
 }
 
 } // namespace practice

@@ -18,18 +18,28 @@ struct Question {
 };
 
 enum class Grade {
-    Empty,         // nothing typed: not graded
-    Right,         // as the list has it (case and extra spaces aside for names)
-    RightSpelling, // a name typed without (some of) its diacritics
-    RightMultiple, // a multiple of the formula, such as P4O10 for P2O5
+    Empty,          // nothing typed: not graded
+    Right,          // as the list shows it (case, extra blanks and a final . , ; aside)
+    RightVariant,   // another name the list accepts, such as oxid berylnatý
+    RightSpelling,  // a name typed without (some of) its diacritics
+    RightMolecular, // a real molecule the list names the same, such as P4O10 for P2O5
     Wrong,
 };
 
-// A name is right when it equals the real name ignoring case and extra
-// blanks; letters typed without their diacritics still count. A formula is
-// right when it equals the real one ignoring blanks, case as written, or is
-// a whole multiple of it written the usual way (no 1, no leading 0).
-Grade CheckAnswer(const Question& question, const std::string& answer);
+struct Assessment {
+    Grade grade;
+    // RightSpelling: the name meant, with its diacritics. Wrong: one sentence
+    // on a slip the answer shows (word order, a zero for O, a written 1, an
+    // unreduced formula), or empty.
+    std::string note;
+};
+
+// A name is right when it equals one of the oxide's names ignoring case and
+// extra blanks (a no-break space is a blank); letters typed without their
+// diacritics still count. A formula is right when it equals the oxide's
+// formula or one of its molecular formulas, ignoring blanks, case as
+// written. A final full stop, comma or semicolon is ignored in both.
+Assessment Assess(const Question& question, const std::string& answer);
 
 // The parts of a formula written the usual way: "Fe2O3" gives Fe, 2, 3.
 struct FormulaParts {
@@ -39,17 +49,18 @@ struct FormulaParts {
 };
 std::optional<FormulaParts> SplitFormula(const std::string& formula);
 
-// The oxidation number that a name's suffix stands for, and the suffix as
-// written ("ečný" in "oxid fosforečný"); valence 0 when no suffix matches.
+// The oxidation number that a name's ending stands for, and the ending as
+// written ("ečný" in "oxid fosforečný"); valence 0 when no ending matches.
 struct Suffix {
     int valence;
     std::string text;
 };
 Suffix SuffixOf(const std::string& name);
 
-// One line on why the name is what it is, computed from the formula, e.g. for
-// Fe2O3 that three oxygens give -6, so each iron is III, whose suffix is -itý.
+// How the answer follows, for the way the question asks. For a name: the
+// zero sum of the oxidation numbers, from the formula to the ending. For a
+// formula: from the ending's oxidation number to the counts of atoms.
 // Empty when the formula is not in the usual shape.
-std::string Explanation(const Oxide& oxide);
+std::string Explanation(const Oxide& oxide, Ask ask);
 
 } // namespace practice

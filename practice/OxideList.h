@@ -8,12 +8,21 @@
 
 namespace practice {
 
+// The school where an oxide is taught first: základní škola (ZŠ) or střední
+// škola (SŠ). A secondary-school class practises both.
+enum class Level { Primary, Secondary };
+
 struct Oxide {
-    std::string formula; // e.g. "Fe2O3"
-    std::string name;    // e.g. "oxid železitý"
+    std::string formula; // e.g. "Fe2O3", in the smallest whole-number ratio
+    std::string name;    // e.g. "oxid železitý", the name shown
+    Level level = Level::Primary;
+    std::vector<std::string> otherNames =
+        {}; // also right: "oxid berylnatý" beside "oxid beryllnatý"
+    std::vector<std::string> molecular = {}; // real molecules named the same: P4O10 for P2O5
 };
 
-// The list's text as compiled in: "formula<TAB>name" lines, "#" comment lines.
+// The list's text as compiled in: "formulas<TAB>names<TAB>level" lines, "#"
+// comment lines.
 const char* OxideListText();
 
 struct OxideList {
@@ -22,8 +31,14 @@ struct OxideList {
     std::vector<int> badLines;
 };
 
-// Reads the list: one oxide a line, formula and name split by one tab, both
-// non-empty and the formula without blanks; a CR before the line break goes.
+// Reads the list: one oxide a line, three fields split by tabs. The formulas
+// ("P2O5|P4O10") and the names ("oxid beryllnatý|oxid berylnatý") are split
+// by "|", the first being the one shown; none is empty and no formula has a
+// blank. The level is "ZŠ" or "SŠ". A CR before the line break goes.
 OxideList ParseOxideList(std::string_view text);
+
+// The oxides a class of that level practises: primary school only its own,
+// secondary school all.
+std::vector<Oxide> AtLevel(const std::vector<Oxide>& oxides, Level level);
 
 } // namespace practice

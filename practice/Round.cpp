@@ -36,22 +36,25 @@ const std::string& Expected(const Question& question) {
     return question.ask == Ask::Name ? question.oxide.name : question.oxide.formula;
 }
 
-std::string VerdictText(const Question& question, Grade grade) {
+std::string VerdictText(const Question& question, const Assessment& assessment) {
     const std::string& shown = Shown(question);
-    switch (grade) {
+    switch (assessment.grade) {
     case Grade::Empty:
-        return "Napište odpověď a stiskněte Enter.";
+        return "Napiš odpověď a stiskni Enter.";
     case Grade::Right:
         return shown + ": správně.";
+    case Grade::RightVariant:
+        return shown + ": správně, píše se také " + question.oxide.name + ".";
     case Grade::RightSpelling:
-        return shown + ": správně, jen se píše s diakritikou: " + Expected(question) + ".";
-    case Grade::RightMultiple:
+        return shown + ": správně, jen se píše s diakritikou: " + assessment.note + ".";
+    case Grade::RightMolecular:
         return shown + ": správně, obvykle se píše " + Expected(question) + ".";
     case Grade::Wrong:
         break;
     }
-    return shown + ": špatně, správně je " + Expected(question) + ".\r\n" +
-           Explanation(question.oxide);
+    const std::string note = assessment.note.empty() ? "" : assessment.note + "\r\n";
+    return shown + ": špatně, správně je " + Expected(question) + ".\r\n" + note +
+           Explanation(question.oxide, question.ask);
 }
 
 } // namespace
@@ -84,12 +87,12 @@ Round::Round(std::vector<Question> questions) : questions_(std::move(questions))
 
 Verdict Round::Answer(const std::string& answer) {
     const Question& question = Current();
-    const Grade grade = CheckAnswer(question, answer);
-    Verdict verdict{grade, VerdictText(question, grade)};
-    if (grade == Grade::Empty) {
+    const Assessment assessment = Assess(question, answer);
+    Verdict verdict{assessment.grade, VerdictText(question, assessment)};
+    if (assessment.grade == Grade::Empty) {
         return verdict;
     }
-    if (grade == Grade::Wrong) {
+    if (assessment.grade == Grade::Wrong) {
         mistakes_.push_back({question, answer});
     } else {
         ++right_;
@@ -110,7 +113,7 @@ std::string Round::TaskText() const {
     if (Finished()) {
         return "";
     }
-    return Current().ask == Ask::Name ? "Napište název oxidu:" : "Napište vzorec oxidu:";
+    return Current().ask == Ask::Name ? "Napiš název oxidu:" : "Napiš vzorec oxidu:";
 }
 
 std::string Round::PromptText() const {

@@ -15,7 +15,7 @@ enum class Direction { FormulaToName, NameToFormula, Mixed };
 
 // `count` different oxides of the list in random order (all of them when the
 // list is shorter); in a mixed round each question asks for the name or the
-// formula at random. The same seed gives the same round.
+// formula at random, not in turns. The same seed gives the same round.
 std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
                                 uint32_t seed);
 // The same questions in an order drawn from the seed.
@@ -42,6 +42,8 @@ class Round {
     int Total() const { return static_cast<int>(questions_.size()); }
     int Right() const { return right_; }
     const std::vector<Mistake>& Mistakes() const { return mistakes_; }
+    // Answers given and questions left: leaving the round now loses them.
+    bool Begun() const { return next_ > 0 && !Finished(); }
 
     // Grades the answer to the current question and moves on to the next one;
     // an empty answer is not graded and the question stays.

@@ -1,5 +1,6 @@
 #include "practice/Worksheet.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace practice {
@@ -45,9 +46,9 @@ std::string Task(const std::vector<Question>& questions) {
         (question.ask == Ask::Name ? names : formulas) = true;
     }
     if (names && formulas) {
-        return "Ke vzorcům napište názvy oxidů, k názvům jejich vzorce.";
+        return "Ke vzorcům napiš názvy oxidů, k názvům jejich vzorce.";
     }
-    return formulas ? "Napište vzorce oxidů." : "Napište názvy oxidů.";
+    return formulas ? "Napiš vzorce oxidů." : "Napiš názvy oxidů.";
 }
 
 std::string Paragraph(const char* format, const std::string& text) {
@@ -96,14 +97,36 @@ std::string WorksheetRtf(const std::vector<Question>& questions) {
 }
 
 std::string WithRtfExtension(const std::string& path) {
-    const std::size_t separator = path.find_last_of("\\/:");
-    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-    return path.find('.', nameStart) == std::string::npos ? path + ".rtf" : path;
+    const std::string extension = ".rtf";
+    if (path.size() > extension.size()) {
+        std::string ending = path.substr(path.size() - extension.size());
+        for (char& c : ending) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (ending == extension) {
+            return path;
+        }
+    }
+    return path + extension;
 }
 
-std::string SaveFailedText(const std::string& path) {
-    return "Pracovní list se nepodařilo uložit do souboru\r\n" + path +
-           "\r\n\r\nZkontrolujte, zda složka existuje a zda do ní smíte zapisovat.";
+std::string SaveFailedText(const std::string& path, SaveFailure failure) {
+    const char* reason = "Zkontroluj, zda složka existuje a zda do ní smíš zapisovat.";
+    switch (failure) {
+    case SaveFailure::MissingFolder:
+        reason = "Složka neexistuje. Vyber jinou.";
+        break;
+    case SaveFailure::ReadOnlyOrOpen:
+        reason = "Soubor je jen pro čtení nebo otevřený v jiném programu. Zavři ho tam, nebo "
+                 "zvol jiný název.";
+        break;
+    case SaveFailure::FolderNotWritable:
+        reason = "Do této složky nesmíš zapisovat. Vyber jinou, třeba Dokumenty.";
+        break;
+    case SaveFailure::Other:
+        break;
+    }
+    return "Pracovní list se nepodařilo uložit do souboru\r\n" + path + "\r\n\r\n" + reason;
 }
 
 } // namespace practice

@@ -17,10 +17,14 @@ std::string WorksheetRtf(const std::vector<Question>& questions);
 // Code page 1250 text as RTF text: \ { } escaped, bytes above 0x7F as \'xx.
 std::string RtfText(const std::string& text);
 
-// The path with ".rtf" added when its file name has no extension.
+// The path with ".rtf" added unless it ends in ".rtf" (any case): "8.A"
+// becomes "8.A.rtf".
 std::string WithRtfExtension(const std::string& path);
 
+// Why the worksheet could not be written, as far as the teacher can act on it.
+enum class SaveFailure { MissingFolder, ReadOnlyOrOpen, FolderNotWritable, Other };
+
 // The box shown when the worksheet cannot be written.
-std::string SaveFailedText(const std::string& path);
+std::string SaveFailedText(const std::string& path, SaveFailure failure);
 
 } // namespace practice

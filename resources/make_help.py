@@ -81,39 +81,39 @@ $Fe2O3$: 2 · 3 : 2 = 3, koncovka -itý, oxid železitý. //
 $SO3$: 2 · 3 : 1 = 6, koncovka -ový, oxid sírový. //
 Výsledek musí být celé číslo od 1 do 8.
 
-Program píše kmen a koncovku zvlášť, abyste viděli, z čeho se název
+Program píše kmen a koncovku zvlášť, aby bylo vidět, z čeho se název
 skládá: [[Fe2O3 = oxid želez - itý  ( 3 mocný)]]. Správně se obě části
 píšou dohromady: oxid železitý. Kmen se přitom někdy trochu změní:
 uhel – uhličitý, sir – sírový, hořč – hořečnatý.
 
 == Horní řádek: název podle vzorce
 
-1. V prvním seznamu vyberte značku prvku, třeba Fe. Můžete ji i napsat:
+1. V prvním seznamu vyber značku prvku, třeba Fe. Můžeš ji i napsat:
    první písmeno velké, druhé malé.
-2. Ve druhém seznamu vyberte počet atomů prvku: 1, 2 nebo prázdnou položku.
-3. Ve třetím seznamu nechte písmeno O (kyslík).
-4. Ve čtvrtém seznamu vyberte počet atomů kyslíku: 1, 2, 3, 4, 5, 7
+2. Ve druhém seznamu vyber počet atomů prvku: 1, 2 nebo prázdnou položku.
+3. Ve třetím seznamu nech písmeno O (kyslík).
+4. Ve čtvrtém seznamu vyber počet atomů kyslíku: 1, 2, 3, 4, 5, 7
    nebo prázdnou položku.
-5. Stiskněte horní tlačítko **OK**. Název se objeví pod nápisem **Výsledek**.
+5. Stiskni horní tlačítko **OK**. Název se objeví pod nápisem **Výsledek**.
 
 **Prázdná položka** znamená jeden atom, stejně jako 1: Fe, prázdná, O,
 prázdná dá [[FeO = oxid želez - natý  ( 2 mocný)]]. Do seznamů počtů
-můžete napsat i jinou číslici od 1 do 9, vždy jen jednu.
+můžeš napsat i jinou číslici od 1 do 9, vždy jen jednu.
 
 == Dolní řádek: vzorec podle názvu
 
-1. Za slovem Oxid vyberte kmen názvu prvku (želez, sir, uhel, dus, chlor,
+1. Za slovem Oxid vyber kmen názvu prvku (želez, sir, uhel, dus, chlor,
    osm, vod, hořč, zlat …).
-2. V dalším seznamu vyberte koncovku (ný, natý, itý, ičitý, ičný, ový,
+2. V dalším seznamu vyber koncovku (ný, natý, itý, ičitý, ičný, ový,
    istý, ičelý).
-3. Stiskněte dolní tlačítko **OK**. Vzorec se objeví pod nápisem **Výsledek**.
+3. Stiskni dolní tlačítko **OK**. Vzorec se objeví pod nápisem **Výsledek**.
 
 Například želez + itý dá $Fe2O3$, sir + ový $SO3$, vod + ný $H2O$,
 uhel + natý $CO$, uhel + ičitý $CO2$, dus + ičný $N2O5$.
 
 Program spojí jakýkoli kmen s jakoukoli koncovkou a nezkoumá, zda takový
-oxid existuje: vod + ičelý dá $HO4$, a ten neexistuje. To musíte posoudit
-sami.
+oxid existuje: vod + ičelý dá $HO4$, a ten neexistuje. To program
+neposuzuje, to je na tobě.
 
 == Zvláštní názvy
 
@@ -127,9 +127,9 @@ sami.
 == Chybová hlášení
 
 - [[Vybrali jste hdonoty z comboboxů ?]] – seznam se značkou prvku nebo
-  seznam s písmenem O je prázdný. Vyberte prvek i O.
+  seznam s písmenem O je prázdný. Vyber prvek i O.
 - [[Nemůže to být oxid!]] – ve vzorci chybí O, nebo je před ním příliš
-  mnoho znaků. Zkontrolujte třetí seznam a značku prvku.
+  mnoho znaků. Zkontroluj třetí seznam a značku prvku.
 - [[CHYBA:Za O je více znaků jak jeden]] – za O smí být jen jedna
   číslice, 10 nejde.
 - [[CHYBA:Za O není číslo, ale znak]] – za O je písmeno nebo jiný znak.
@@ -139,35 +139,53 @@ sami.
 - [[- první prvek nebyl nalezen jako platny!!]] – program takovou značku
   nezná. Pozor na velká a malá písmena: Fe, ne FE ani fe.
 - [[nema platnou valenci (1-8)!]] – 2 · b : a nedává celé číslo od 1 do 8,
-  třeba u $Fe3O2$ nebo $FeO5$. Opravte počty atomů.
+  třeba u $Fe3O2$ nebo $FeO5$. Oprav počty atomů.
 - [[Neznámý název prvku]], [[Neznámá koncovka]] – v dolním řádku je
-  napsaný kmen nebo koncovka, která není v seznamu. Vyberte ji ze seznamu,
-  nebo ji napište přesně, i s háčky a čárkami.
+  napsaný kmen nebo koncovka, která není v seznamu. Vyber ji ze seznamu,
+  nebo ji napiš přesně, i s háčky a čárkami.
 
 == Procvičování
 
 Nabídka **Procvičování > Procvičovat...** otevře okno, ve kterém si
-vyzkoušíte, jak názvosloví oxidů umíte.
+vyzkoušíš, jak názvosloví oxidů umíš.
 
-1. Zvolte, co chcete procvičovat: **Ze vzorce název**, **Z názvu vzorec**
-   nebo **Obojí střídavě**, a počet otázek: 5, 10 nebo 20.
-2. Stiskněte **Začít**. Otázky jdou v náhodném pořadí a v jednom kole se
-   žádná neopakuje.
-3. Napište odpověď a stiskněte Enter. Hned uvidíte, zda je správně.
+1. Zvol, co chceš procvičovat: **Ze vzorce název**, **Z názvu vzorec**
+   nebo **Obojí (náhodně)**, kde se u každé otázky náhodně určí, na co
+   se ptá.
+2. Zvol školu: **Základní škola** (oxidy, které se učí na základní škole:
+   sodík, vápník, hliník, uhlík, dusík, fosfor, síra, chlor, železo, měď,
+   zinek, mangan, chrom, olovo, stříbro, rtuť a další běžné prvky) nebo
+   **Střední škola** (všech 100 oxidů seznamu). Na začátku je zvolená
+   základní škola.
+3. Zvol počet otázek: 5, 10 nebo 20, a stiskni **Začít**. Otázky jdou
+   v náhodném pořadí a v jednom kole se žádná neopakuje.
+4. Napiš odpověď a stiskni Enter. Hned uvidíš, zda je správně.
 
 - U názvu nezáleží na velkých a malých písmenech ani na mezerách navíc.
   Název bez háčků a čárek (oxid zelezity) se počítá jako správný a program
-  ukáže, jak se píše správně.
+  ukáže, jak se píše správně. Uznají se i jiné užívané tvary, třeba oxid
+  berylnatý vedle oxidu beryllnatého nebo oxid arzenitý vedle oxidu
+  arsenitého.
 - Ve vzorci na velkých a malých písmenech záleží: $CO$ je oxid uhelnatý,
-  Co je kobalt. Mezery nevadí. Násobek vzorce ($P4O10$ místo $P2O5$) se
-  počítá jako správný a program ukáže obvyklý zápis.
-- U špatné odpovědi program ukáže správnou a vysvětlí ji, u $Fe2O3$
-  třeba takto: tři kyslíky dávají -6, každý ze dvou atomů železa má tedy
-  oxidační číslo III a tomu odpovídá přípona -itý.
+  Co je kobalt. Mezery nevadí. Tečka, čárka nebo středník na konci
+  odpovědi nevadí.
+- Vzorec se píše v nejmenším poměru: $Fe4O6$ místo $Fe2O3$ je špatně.
+  Uzná se jen skutečná molekula, která se jmenuje stejně: $P4O10$
+  (oxid fosforečný), $P4O6$, $As4O6$, $Sb4O6$ a $N2O4$ (oxid dusičitý).
+- U špatné odpovědi program ukáže správnou a vysvětlí ji. U názvu
+  ($Fe2O3$) třeba takto: součet oxidačních čísel je nula, tři atomy O
+  dávají dohromady -6, dva atomy Fe tedy +6, každý z nich má oxidační
+  číslo III a tomu odpovídá koncovka -itý. U vzorce (oxid železitý) od
+  koncovky: -itý znamená III, nejmenší společný násobek 3 a 2 je 6, tedy
+  2 atomy Fe a 3 atomy O. Častou chybu (nula místo O, napsaná jednička,
+  nezkrácený vzorec, slovo oxid na konci) program pojmenuje.
+- Enter s prázdnou odpovědí nic nezmění: vysvětlení zůstane vidět.
 
-Na konci kola uvidíte výsledek (třeba 8 z 10) a seznam chyb. Tlačítko
-**Procvičit chyby** spustí kolo jen z otázek, na které jste odpověděli
-špatně. Nic se neukládá.
+Na konci kola uvidíš výsledek (třeba 8 z 10) a seznam chyb. Zůstanou
+vidět, dokud nestiskneš **Procvičit chyby** (kolo jen z otázek se
+špatnou odpovědí) nebo **Začít**; Enter nové kolo nezačne. Když stiskneš
+**Začít** uprostřed kola, program se zeptá, zda rozehrané kolo zahodit.
+Nic se neukládá.
 
 Názvy se tu píšou celé, jak se učí ve škole (oxid sírový, oxid
 uhelnatý), ne rozdělené na kmen a koncovku jako v hlavním okně.
@@ -175,11 +193,15 @@ uhelnatý), ne rozdělené na kmen a koncovku jako v hlavním okně.
 == Pracovní list
 
 Nabídka **Procvičování > Pracovní list...** uloží pracovní list pro
-žáky. Zvolte, na co se má ptát, a počet otázek (10, 20 nebo 30),
-stiskněte **Uložit...** a vyberte soubor. Uloží se dokument RTF na papír
-A4, který otevře WordPad i Word: nadpis, řádky pro jméno, třídu a datum,
-očíslované otázky s místem pro odpověď a na další stránce **Řešení**.
-Každý list má jiné otázky v jiném pořadí.
+žáky. Zvol, na co se má ptát, pro jakou školu a počet otázek (10, 20
+nebo 30), stiskni **Uložit...** a vyber soubor; napoprvé se nabídne
+složka Dokumenty. Uloží se dokument RTF na papír A4, který otevře
+WordPad i Word: nadpis, řádky pro jméno, třídu a datum, očíslované
+otázky s místem pro odpověď a na další stránce **Řešení**. Každý list
+má jiné otázky v jiném pořadí. K názvu souboru bez koncovky .rtf se
+.rtf přidá (8.A se uloží jako 8.A.rtf). Když se list uložit nepodaří,
+program napíše proč: složka neexistuje, soubor je jen pro čtení nebo
+otevřený v jiném programu, nebo do složky nesmíš zapisovat.
 
 == Nabídka
 

@@ -1,6 +1,8 @@
 // What only Windows shows: a Rich Edit control reading the worksheet back,
 // and the worksheet file written whole or not at all.
+#include "base/Owners.h"
 #include "base/WholeFile.h"
+#include "dialogs/WorksheetDialog.h"
 #include "practice/Round.h"
 #include "practice/Worksheet.h"
 
@@ -78,14 +80,31 @@ TEST(Worksheet, FileIsWrittenWholeOrNotAtAll) {
     ASSERT_TRUE(base::WriteWholeFile(path, "druhý")); // over the first
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
     CreateDirectoryA((folder / "složka.rtf").c_str(), nullptr);
-    const std::string refused[] = {folder / "složka.rtf", folder / "chybí\\list.rtf"};
-    for (const std::string& target : refused) {
-        EXPECT_FALSE(base::WriteWholeFile(target, "třetí")) << target;
+    const std::string readOnly = folder / "jen ke čtení.rtf";
+    const std::string open = folder / "otevřený.rtf";
+    for (const std::string& target : {readOnly, open}) {
+        ASSERT_TRUE(base::WriteWholeFile(target, "starý"));
     }
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    const base::FileOwner held(
+        CreateFileA(open.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+    const std::pair<std::string, practice::SaveFailure> refused[] = {
+        {folder / "složka.rtf", practice::SaveFailure::Other},
+        {folder / "chybí\\list.rtf", practice::SaveFailure::MissingFolder},
+        {readOnly, practice::SaveFailure::ReadOnlyOrOpen},
+        {open, practice::SaveFailure::ReadOnlyOrOpen},
+    };
+    for (const auto& [target, failure] : refused) {
+        EXPECT_FALSE(base::WriteWholeFile(target, "třetí")) << target;
+        EXPECT_EQ(dialogs::SaveFailureOf(target, GetLastError()), failure) << target;
+    }
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
     EXPECT_EQ(testsupport::ReadFileBytes(path + "~"), "moje");
     EXPECT_EQ(FolderEntries(folder.path()),
-              (std::vector<std::string>{"list oxidů.rtf", "list oxidů.rtf~", "složka.rtf"}))
+              (std::vector<std::string>{"jen ke čtení.rtf", "list oxidů.rtf", "list oxidů.rtf~",
+                                        "otevřený.rtf", "složka.rtf"}))
         << "no temporary file left";
     EXPECT_TRUE(FolderEntries(folder / "složka.rtf").empty());
 }
