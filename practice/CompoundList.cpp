@@ -35,8 +35,8 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 std::string ReadLine(std::string_view line, Compound& compound) {
     const std::vector<std::string_view> fields = Split(line, '\t');
     if (fields.size() != 4) {
-        return "má " + std::to_string(fields.size()) +
-               " polí oddělených tabulátorem, má mít 4 (skupina, vzorec, názvy, stupeň)";
+        return "místo 4 polí oddělených tabulátorem (skupina, vzorec, názvy, stupeň) jich má " +
+               std::to_string(fields.size());
     }
     const CategoryText* category = nullptr;
     for (const CategoryText& known : kCategories) {

@@ -128,6 +128,8 @@ IonsReading Misshapen(Category category) {
 }
 
 const char* kNotWhole = "Oxidační čísla nevycházejí celá: takový vzorec být nemůže.";
+const char* kTooHigh = "Vyšlo by oxidační číslo vyšší než VIII: takový vzorec být nemůže.";
+constexpr int kHighest = 8;
 
 // The anion of a hydroxide, halide, sulfide or peroxide after its cation.
 bool BinaryAnion(Groups& groups, Category category, Ions& ions) {
@@ -185,7 +187,8 @@ IonsReading Acid(Groups& groups, Category category) {
             return Misshapen(category);
         }
         if (hydrogen->count != -anion->number) {
-            return Refused(kNotWhole);
+            return Refused("Anion " + atom->symbol + " má náboj " + std::to_string(anion->number) +
+                           ", atomů H tedy musí být " + std::to_string(-anion->number) + ".");
         }
         ions.anion = {atom->symbol, 1, anion->number};
         ions.central = atom->symbol;
@@ -205,7 +208,7 @@ IonsReading Acid(Groups& groups, Category category) {
         return Refused(kNotWhole);
     }
     ions.oxidation = sum / central.count;
-    return {ions, ""};
+    return ions.oxidation > kHighest ? Refused(kTooHigh) : IonsReading{ions, ""};
 }
 
 } // namespace
@@ -272,6 +275,9 @@ IonsReading FindIons(const Formula& formula, Category category, const AnionCharg
         return Refused(kNotWhole);
     }
     cation.charge = total / cation.count;
+    if (cation.charge > kHighest || ions.oxidation > kHighest) {
+        return Refused(kTooHigh);
+    }
     if (fixed != nullptr && fixed->number != cation.charge) {
         return Refused("Kation " + cation.formula + " má vždy náboj +" +
                        std::to_string(fixed->number) + ", podle vzorce by měl +" +

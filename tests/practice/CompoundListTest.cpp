@@ -52,4 +52,58 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
     }
 }
 
+TEST(CompoundList, ReaderNamesTheLineAndWhatIsWrongWithIt) {
+    struct Case {
+        std::string text;
+        std::size_t compounds;
+        std::vector<std::string> errors;
+    };
+    const Case cases[] = {
+        {"", 0, {}},
+        {"# x\tY\n\n", 0, {}},
+        {"sůl\tNaNO3\tdusičnan sodný|dusičnan sodíku\tZŠ\r\n", 1, {}},
+        {"\n#\nsůl\tNaNO3\tdusičnan sodný\tSŠ\r\noxid\tCO\toxid uhelnatý\tZŠ",
+         1,
+         {"řádek 4: neznámá skupina „oxid“"}},
+        {"sůl\tNaNO3\tdusičnan sodný",
+         0,
+         {"řádek 1: místo 4 polí oddělených tabulátorem (skupina, vzorec, názvy, stupeň) "
+          "jich má 3"}},
+        {"sůl\tNa NO3\tdusičnan sodný\tZŠ", 0, {"řádek 1: vzorec je prázdný nebo obsahuje mezeru"}},
+        {"sůl\tNaNO3\tdusičnan sodný|\tZŠ", 0, {"řádek 1: prázdný název"}},
+        {"sůl\tNaNO3\tdusičnan sodný\tzš", 0, {"řádek 1: stupeň „zš“ není ZŠ ani SŠ"}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<char> buffer(c.text.begin(), c.text.end());
+        const CompoundList list = ParseCompoundList(std::string_view(buffer.data(), buffer.size()));
+        EXPECT_EQ(list.compounds.size(), c.compounds) << c.text;
+        EXPECT_EQ(list.errors, c.errors) << c.text;
+    }
+    const Compound nitrate = ParseCompoundList(cases[2].text).compounds.at(0);
+    EXPECT_EQ(nitrate.names, (std::vector<std::string>{"dusičnan sodný", "dusičnan sodíku"}));
+    EXPECT_EQ(nitrate.level, Level::Primary);
+}
+
+// Formulas that the rules refuse, with the reason a pupil would be given.
+TEST(CompoundList, RulesRefuseWhatNoSchoolNames) {
+    const AnionCharges charges = AnionChargesOf(ParseCompoundList(CompoundListText()).compounds);
+    const char* const shape = "Vzorec nemá správný tvar: ";
+    const std::tuple<Category, std::string, std::string> cases[] = {
+        {Category::Hydroxide, "FeO3H3", shape + std::string("hydroxid má tvar NaOH nebo Fe(OH)3.")},
+        {Category::Sulfide, "FeCl3", shape + std::string("sulfid má tvar Na2S nebo CuS.")},
+        {Category::Halide, "NaCl2", "Kation Na má vždy náboj +1, podle vzorce by měl +2."},
+        {Category::Peroxide, "KO2", "Kation K má vždy náboj +1, podle vzorce by měl +2."},
+        {Category::BinaryAcid, "H2Cl", "Anion Cl má náboj -1, atomů H tedy musí být 1."},
+        {Category::Oxoacid, "HClO5",
+         "Vyšlo by oxidační číslo vyšší než VIII: takový vzorec být nemůže."},
+        {Category::Salt, "K3(PO4)2", "Oxidační čísla nevycházejí celá: takový vzorec být nemůže."},
+        {Category::Salt, "Fe(MnO4)2",
+         "Náboj aniontu MnO4 nelze určit: chybí jeho kyselina nebo jich je víc."},
+    };
+    for (const auto& [category, formula, error] : cases) {
+        EXPECT_EQ(FindIons(*ReadFormula(formula).formula, category, charges).error, error)
+            << formula;
+    }
+}
+
 } // namespace
