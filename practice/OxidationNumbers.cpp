@@ -216,11 +216,12 @@ IonsReading Acid(Groups& groups, Category category) {
 AnionCharges AnionChargesOf(const std::vector<Compound>& compounds) {
     AnionCharges charges;
     for (const Compound& compound : compounds) {
-        const FormulaReading read = ReadFormula(compound.formula);
-        if (compound.category != Category::Oxoacid || !read.formula) {
+        if (compound.category != Category::Oxoacid) {
             continue;
         }
-        const IonsReading acid = FindIons(*read.formula, Category::Oxoacid, {});
+        const FormulaReading read = ReadFormula(compound.formula);
+        const IonsReading acid =
+            read.formula ? FindIons(*read.formula, Category::Oxoacid, {}) : IonsReading{};
         if (acid.ions) {
             const Ion& anion = acid.ions->anion;
             const auto known = charges.find(anion.formula);
