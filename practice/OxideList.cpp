@@ -23,16 +23,6 @@ std::optional<std::vector<std::string>> Alternatives(std::string_view field, boo
     }
 }
 
-std::optional<Level> LevelOf(std::string_view field) {
-    if (field == "ZŠ") {
-        return Level::Primary;
-    }
-    if (field == "SŠ") {
-        return Level::Secondary;
-    }
-    return std::nullopt;
-}
-
 // "formulas<TAB>names<TAB>level", or nothing when the line is not that.
 std::optional<Oxide> ReadOxide(std::string_view line) {
     std::string_view fields[3];

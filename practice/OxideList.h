@@ -2,15 +2,13 @@
 // teach them, compiled in from resources/oxides.tsv. Texts are code page 1250.
 #pragma once
 
+#include "practice/Level.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace practice {
-
-// The school where an oxide is taught first: základní škola (ZŠ) or střední
-// škola (SŠ). A secondary-school class practises both.
-enum class Level { Primary, Secondary };
 
 struct Oxide {
     std::string formula; // e.g. "Fe2O3", in the smallest whole-number ratio

@@ -1,0 +1,45 @@
+// Feeds arbitrary text to the formula reader and what it reads to the rules of
+// every category: a formula read is written back unchanged, anything else has
+// a message; ions found balance their charges, and naming them never fails
+// harder than with an empty name.
+#include "practice/FormulaReader.h"
+#include "practice/Naming.h"
+#include "practice/OxidationNumbers.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace practice;
+    static const AnionCharges charges = {{"SO4", -2}, {"NO3", -1}, {"PO4", -3}, {"MnO4", 0}};
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const FormulaReading read = ReadFormula(text);
+    Check(read.formula.has_value() == read.error.empty());
+    if (!read.formula) {
+        return 0;
+    }
+    Check(text.size() <= kMaxFormulaLength && WriteFormula(*read.formula) == text);
+    for (int category = 0; category < kCategoryCount; ++category) {
+        const auto which = static_cast<Category>(category);
+        const IonsReading found = FindIons(*read.formula, which, charges);
+        Check(found.ions.has_value() == found.error.empty());
+        if (found.ions) {
+            const Ions& ions = *found.ions;
+            Check(ions.cation.count * ions.cation.charge + ions.anion.count * ions.anion.charge ==
+                  0);
+            CompoundName(which, ions);
+        }
+    }
+    return 0;
+}

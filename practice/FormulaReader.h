@@ -1,0 +1,50 @@
+// Reading a formula as the list writes it or a pupil types it: element
+// symbols with counts and one level of parentheses with a count, such as
+// Ca3(PO4)2, Fe(OH)3 or (NH4)2SO4. Messages are Czech, code page 1250.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace practice {
+
+struct Atom {
+    std::string symbol; // "Fe"
+    int count;          // 1 when no count is written
+};
+
+// One part of a formula as written: a symbol with its count ("O3"), or atoms
+// in parentheses with the count after them ("(PO4)2"). Fe(OH)3 is two groups,
+// FeO3H3 three.
+struct Group {
+    std::vector<Atom> atoms; // exactly one outside parentheses
+    int count;               // the parentheses' count; 1 outside them
+    bool parenthesised;
+};
+
+struct Formula {
+    std::vector<Group> groups;
+};
+
+struct FormulaReading {
+    std::optional<Formula> formula;
+    std::string error; // why there is no formula; empty when there is one
+};
+
+constexpr std::size_t kMaxFormulaLength = 30;
+constexpr int kMaxCount = 99;
+
+// Counts are 2 to 99, written without a leading zero; a parenthesis needs one.
+FormulaReading ReadFormula(std::string_view text);
+
+// The formula as it was read.
+std::string WriteFormula(const Formula& formula);
+
+// How many atoms of each element: Fe(OH)3 and FeO3H3 both give Fe 1, H 3, O 3.
+std::map<std::string, int> CountAtoms(const Formula& formula);
+
+} // namespace practice

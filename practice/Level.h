@@ -1,0 +1,23 @@
+// The school where a compound is taught first: základní škola (ZŠ) or střední
+// škola (SŠ). A secondary-school class practises both. Texts are code page 1250.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace practice {
+
+enum class Level { Primary, Secondary };
+
+// The level as the lists write it: "ZŠ" or "SŠ"; nothing for anything else.
+inline std::optional<Level> LevelOf(std::string_view field) {
+    if (field == "ZŠ") {
+        return Level::Primary;
+    }
+    if (field == "SŠ") {
+        return Level::Secondary;
+    }
+    return std::nullopt;
+}
+
+} // namespace practice

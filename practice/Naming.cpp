@@ -1,0 +1,158 @@
+#include "practice/Naming.h"
+
+namespace practice {
+namespace {
+
+struct Ending {
+    const char* adjective; // of a cation or an oxide
+    const char* acid;      // the feminine, after "kyselina"
+    const char* anion;     // the noun of a salt's anion
+};
+
+// By oxidation number - 1.
+constexpr Ending kEndings[8] = {
+    {"ný", "ná", "nan"},          {"natý", "natá", "natan"},    {"itý", "itá", "itan"},
+    {"ičitý", "ičitá", "ičitan"}, {"ičný", "ičná", "ičnan"},    {"ový", "ová", "an"},
+    {"istý", "istá", "istan"},    {"ičelý", "ičelá", "ičelan"},
+};
+// The ending of V for the elements that take -ečný.
+constexpr Ending kEcny = {"ečný", "ečná", "ečnan"};
+
+struct Stem {
+    const char* symbol;
+    const char* stem;
+    bool ecny; // V is -ečný (fosforečný, chlorečný), not -ičný
+};
+
+constexpr Stem kStems[] = {
+    {"Li", "lith", false},    {"Na", "sod", false},    {"K", "drasel", false},
+    {"Ag", "stříbr", false},  {"Cu", "měď", false},    {"Hg", "rtuť", false},
+    {"NH4", "amon", false},   {"Mg", "hořeč", false},  {"Ca", "vápe", false},
+    {"Sr", "stront", false},  {"Ba", "bar", false},    {"Zn", "zineč", false},
+    {"Cd", "kadem", false},   {"Al", "hlin", false},   {"Fe", "želez", false},
+    {"Co", "kobalt", false},  {"Ni", "nikel", false},  {"Mn", "mangan", false},
+    {"Cr", "chrom", false},   {"Pb", "olov", false},   {"Sn", "cín", false},
+    {"Sb", "antimon", false}, {"Bi", "bismut", false}, {"As", "arsen", false},
+    {"Ti", "titan", false},   {"Si", "křem", false},   {"C", "uhl", false},
+    {"B", "bor", false},      {"N", "dus", false},     {"P", "fosfor", true},
+    {"S", "sir", false},      {"Se", "selen", false},  {"Cl", "chlor", true},
+    {"Br", "brom", false},    {"I", "jod", false},
+};
+
+struct StemChange {
+    const char* symbol;
+    int number;
+    const char* stem;
+};
+
+// Stems that change before the ending of one oxidation number: sírový but
+// siřičitý and sirnatý, uhelnatý but uhličitý, cínatý but ciničitý; stems
+// ending in n lose it before -natý (manganatý).
+constexpr StemChange kStemChanges[] = {
+    {"S", 4, "siř"}, {"S", 6, "sír"},  {"C", 2, "uhel"},
+    {"Sn", 2, "cí"}, {"Sn", 4, "cin"}, {"Mn", 2, "manga"},
+};
+
+// Cations named by the element's genitive rather than an adjective.
+constexpr StemChange kGenitives[] = {{"H", 1, "vodíku"}};
+
+struct BinaryAnion {
+    const char* symbol;
+    const char* noun; // of the halide or sulfide
+    const char* acid; // after "kyselina"
+};
+
+constexpr BinaryAnion kBinaryAnions[] = {
+    {"F", "fluorid", "fluorovodíková"}, {"Cl", "chlorid", "chlorovodíková"},
+    {"Br", "bromid", "bromovodíková"},  {"I", "jodid", "jodovodíková"},
+    {"S", "sulfid", "sulfanová"},
+};
+
+// How many central atoms one anion has, as a prefix: dichroman, disíran.
+constexpr const char* kPrefixes[] = {"", "di", "tri", "tetra"};
+
+const BinaryAnion* FindBinary(const std::string& symbol) {
+    for (const BinaryAnion& row : kBinaryAnions) {
+        if (symbol == row.symbol) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// The stem and ending for the element at the oxidation number, or nothing.
+bool Parts(const std::string& symbol, int number, std::string& stem, const Ending*& ending) {
+    if (number < 1 || number > 8) {
+        return false;
+    }
+    for (const Stem& row : kStems) {
+        if (symbol == row.symbol) {
+            stem = row.stem;
+            ending = number == 5 && row.ecny ? &kEcny : &kEndings[number - 1];
+            for (const StemChange& change : kStemChanges) {
+                if (symbol == change.symbol && number == change.number) {
+                    stem = change.stem;
+                }
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// Joins the words of a name; empty when one is missing.
+std::string Words(const std::string& first, const std::string& second) {
+    return first.empty() || second.empty() ? "" : first + " " + second;
+}
+
+} // namespace
+
+std::string CationAdjective(const std::string& cation, int number) {
+    for (const StemChange& genitive : kGenitives) {
+        if (cation == genitive.symbol && number == genitive.number) {
+            return genitive.stem;
+        }
+    }
+    std::string stem;
+    const Ending* ending = nullptr;
+    return Parts(cation, number, stem, ending) ? stem + ending->adjective : "";
+}
+
+std::string AcidAdjective(const std::string& central, int atoms, int number) {
+    std::string stem;
+    const Ending* ending = nullptr;
+    return atoms >= 1 && atoms <= 4 && Parts(central, number, stem, ending)
+               ? kPrefixes[atoms - 1] + stem + ending->acid
+               : "";
+}
+
+std::string AnionNoun(const std::string& central, int atoms, int number) {
+    std::string stem;
+    const Ending* ending = nullptr;
+    return atoms >= 1 && atoms <= 4 && Parts(central, number, stem, ending)
+               ? kPrefixes[atoms - 1] + stem + ending->anion
+               : "";
+}
+
+std::string CompoundName(Category category, const Ions& ions) {
+    const std::string cation = CationAdjective(ions.cation.formula, ions.cation.charge);
+    const BinaryAnion* binary = FindBinary(ions.central);
+    switch (category) {
+    case Category::Hydroxide:
+        return Words("hydroxid", cation);
+    case Category::Peroxide:
+        return Words("peroxid", cation);
+    case Category::Halide:
+    case Category::Sulfide:
+        return binary != nullptr ? Words(binary->noun, cation) : "";
+    case Category::BinaryAcid:
+        return binary != nullptr ? Words("kyselina", binary->acid) : "";
+    case Category::Oxoacid:
+        return Words("kyselina", AcidAdjective(ions.central, ions.atoms, ions.oxidation));
+    case Category::Salt:
+        return Words(AnionNoun(ions.central, ions.atoms, ions.oxidation), cation);
+    }
+    return "";
+}
+
+} // namespace practice

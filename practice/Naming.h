@@ -1,0 +1,23 @@
+// Czech names from oxidation numbers: an ending for each number, a stem for
+// each element, and the stems that change before some endings, all as
+// tables. Texts are code page 1250; an empty text where a table has no row.
+#pragma once
+
+#include "practice/CompoundList.h"
+#include "practice/OxidationNumbers.h"
+
+#include <string>
+
+namespace practice {
+
+// A cation's adjective: "železitý" (Fe, 3), "amonný" (NH4, 1); "vodíku" for H.
+std::string CationAdjective(const std::string& cation, int number);
+// An oxoacid's adjective: "sírová" (S, 1, 6), "dichromová" (Cr, 2, 6).
+std::string AcidAdjective(const std::string& central, int atoms, int number);
+// An oxoanion's noun: "síran" (S, 1, 6), "chlorečnan" (Cl, 1, 5).
+std::string AnionNoun(const std::string& central, int atoms, int number);
+
+// The compound's name: "hydroxid železitý", "kyselina sírová", "síran amonný".
+std::string CompoundName(Category category, const Ions& ions);
+
+} // namespace practice

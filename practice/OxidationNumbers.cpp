@@ -1,0 +1,290 @@
+#include "practice/OxidationNumbers.h"
+
+namespace practice {
+namespace {
+
+struct Number {
+    const char* symbol;
+    int number;
+};
+
+// Cations whose oxidation number is the same in every school compound.
+constexpr Number kFixedCations[] = {
+    {"Li", 1}, {"Na", 1}, {"K", 1},  {"Ag", 1}, {"NH4", 1}, {"Mg", 2},
+    {"Ca", 2}, {"Sr", 2}, {"Ba", 2}, {"Zn", 2}, {"Cd", 2},  {"Al", 3},
+};
+
+// The anions of halides, sulfides and binary acids.
+constexpr Number kBinaryAnions[] = {{"F", -1}, {"Cl", -1}, {"Br", -1}, {"I", -1}, {"S", -2}};
+
+// What a formula of each category looks like, in the order of Category.
+constexpr const char* kShapes[kCategoryCount] = {
+    "hydroxid má tvar NaOH nebo Fe(OH)3",
+    "halogenid má tvar NaCl nebo FeCl3 (F, Cl, Br, I)",
+    "sulfid má tvar Na2S nebo CuS",
+    "peroxid má tvar H2O2, Na2O2 nebo BaO2",
+    "bezkyslíkatá kyselina má tvar HCl nebo H2S",
+    "kyslíkatá kyselina má tvar HNO3 nebo H2SO4",
+    "sůl má tvar CuSO4, Fe2(SO4)3 nebo (NH4)2SO4",
+};
+
+template <std::size_t N> const Number* Find(const Number (&table)[N], const std::string& symbol) {
+    for (const Number& row : table) {
+        if (symbol == row.symbol) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+std::string Counted(const std::string& symbol, int count) {
+    return count > 1 ? symbol + std::to_string(count) : symbol;
+}
+
+// Walks the formula's groups from the left.
+class Groups {
+  public:
+    explicit Groups(const Formula& formula) : groups_(formula.groups) {}
+
+    bool Done() const { return at_ == groups_.size(); }
+
+    // The next group when it is one atom outside parentheses, of `symbol` if given.
+    const Atom* Bare(const char* symbol = nullptr) {
+        if (Done() || groups_[at_].parenthesised) {
+            return nullptr;
+        }
+        const Atom& atom = groups_[at_].atoms[0];
+        if (symbol != nullptr && atom.symbol != symbol) {
+            return nullptr;
+        }
+        ++at_;
+        return &atom;
+    }
+
+    // The next group when it is in parentheses, with its count.
+    const Group* Parenthesised() {
+        return !Done() && groups_[at_].parenthesised ? &groups_[at_++] : nullptr;
+    }
+
+    // A cation at the start: NH4 in parentheses or bare (NH4Cl), else an element.
+    bool Cation(Ion& cation) {
+        const std::size_t start = at_;
+        if (const Group* group = Parenthesised()) {
+            const auto& atoms = group->atoms;
+            cation = {"NH4", group->count, 0};
+            return atoms.size() == 2 && atoms[0].symbol == "N" && atoms[0].count == 1 &&
+                   atoms[1].symbol == "H" && atoms[1].count == 4;
+        }
+        const Atom* first = Bare();
+        if (first != nullptr && first->symbol == "N" && first->count == 1) {
+            const Atom* hydrogen = Bare("H");
+            if (hydrogen != nullptr && hydrogen->count == 4) {
+                cation = {"NH4", 1, 0};
+                return true;
+            }
+            at_ = start + 1;
+        }
+        if (first == nullptr || first->symbol == "O") {
+            return false;
+        }
+        cation = {first->symbol, first->count, 0};
+        return true;
+    }
+
+    // An oxoanion to the end: E and O bare (once) or in parentheses (repeated).
+    bool Oxoanion(Ion& anion, Atom& central, int& oxygens) {
+        std::vector<Atom> atoms;
+        int count = 1;
+        if (const Group* group = Parenthesised()) {
+            atoms = group->atoms;
+            count = group->count;
+        } else {
+            for (const Atom* atom = Bare(); atom != nullptr; atom = Bare()) {
+                atoms.push_back(*atom);
+            }
+        }
+        if (!Done() || atoms.size() != 2 || atoms[1].symbol != "O" || atoms[0].symbol == "O" ||
+            atoms[0].symbol == "H") {
+            return false;
+        }
+        central = atoms[0];
+        oxygens = atoms[1].count;
+        anion = {Counted(central.symbol, central.count) + Counted("O", oxygens), count, 0};
+        return true;
+    }
+
+  private:
+    const std::vector<Group>& groups_;
+    std::size_t at_ = 0;
+};
+
+IonsReading Refused(const std::string& error) {
+    return {std::nullopt, error};
+}
+
+IonsReading Misshapen(Category category) {
+    return Refused(std::string("Vzorec nemá správný tvar: ") + kShapes[static_cast<int>(category)] +
+                   ".");
+}
+
+const char* kNotWhole = "Oxidační čísla nevycházejí celá: takový vzorec být nemůže.";
+const char* kTooHigh = "Vyšlo by oxidační číslo vyšší než VIII: takový vzorec být nemůže.";
+constexpr int kHighest = 8;
+
+// The anion of a hydroxide, halide, sulfide or peroxide after its cation.
+bool BinaryAnion(Groups& groups, Category category, Ions& ions) {
+    if (category == Category::Hydroxide) {
+        int count = 0;
+        if (const Group* group = groups.Parenthesised()) {
+            const auto& atoms = group->atoms;
+            if (atoms.size() == 2 && atoms[0].symbol == "O" && atoms[0].count == 1 &&
+                atoms[1].symbol == "H" && atoms[1].count == 1) {
+                count = group->count;
+            }
+        } else if (groups.Bare("O") != nullptr) {
+            const Atom* hydrogen = groups.Bare("H");
+            count = hydrogen != nullptr && hydrogen->count == 1 ? 1 : 0;
+        }
+        ions.anion = {"OH", count, -1};
+        ions.central = "O";
+        ions.atoms = 1;
+        ions.oxidation = -2;
+        return count > 0 && groups.Done();
+    }
+    const Atom* atom = groups.Bare();
+    if (atom == nullptr || !groups.Done()) {
+        return false;
+    }
+    ions.central = atom->symbol;
+    if (category == Category::Peroxide) {
+        ions.anion = {"O2", atom->count / 2, -2};
+        ions.atoms = 2;
+        ions.oxidation = -1;
+        return atom->symbol == "O" && atom->count % 2 == 0;
+    }
+    const Number* anion = Find(kBinaryAnions, atom->symbol);
+    const bool sulfur = atom->symbol == "S";
+    if (anion == nullptr || sulfur != (category == Category::Sulfide)) {
+        return false;
+    }
+    ions.anion = {atom->symbol, atom->count, anion->number};
+    ions.atoms = 1;
+    ions.oxidation = anion->number;
+    return true;
+}
+
+IonsReading Acid(Groups& groups, Category category) {
+    Ions ions{};
+    const Atom* hydrogen = groups.Bare("H");
+    if (hydrogen == nullptr) {
+        return Misshapen(category);
+    }
+    ions.cation = {"H", hydrogen->count, 1};
+    if (category == Category::BinaryAcid) {
+        const Atom* atom = groups.Bare();
+        const Number* anion = atom != nullptr ? Find(kBinaryAnions, atom->symbol) : nullptr;
+        if (anion == nullptr || atom->count != 1 || !groups.Done()) {
+            return Misshapen(category);
+        }
+        if (hydrogen->count != -anion->number) {
+            return Refused("Anion " + atom->symbol + " má náboj " + std::to_string(anion->number) +
+                           ", atomů H tedy musí být " + std::to_string(-anion->number) + ".");
+        }
+        ions.anion = {atom->symbol, 1, anion->number};
+        ions.central = atom->symbol;
+        ions.atoms = 1;
+        ions.oxidation = anion->number;
+        return {ions, ""};
+    }
+    Atom central;
+    if (!groups.Oxoanion(ions.anion, central, ions.oxygens) || ions.anion.count != 1) {
+        return Misshapen(category);
+    }
+    ions.anion.charge = -hydrogen->count;
+    ions.central = central.symbol;
+    ions.atoms = central.count;
+    const int sum = 2 * ions.oxygens - hydrogen->count;
+    if (sum <= 0 || sum % central.count != 0) {
+        return Refused(kNotWhole);
+    }
+    ions.oxidation = sum / central.count;
+    return ions.oxidation > kHighest ? Refused(kTooHigh) : IonsReading{ions, ""};
+}
+
+} // namespace
+
+AnionCharges AnionChargesOf(const std::vector<Compound>& compounds) {
+    AnionCharges charges;
+    for (const Compound& compound : compounds) {
+        if (compound.category != Category::Oxoacid) {
+            continue;
+        }
+        const FormulaReading read = ReadFormula(compound.formula);
+        const IonsReading acid =
+            read.formula ? FindIons(*read.formula, Category::Oxoacid, {}) : IonsReading{};
+        if (acid.ions) {
+            const Ion& anion = acid.ions->anion;
+            const auto known = charges.find(anion.formula);
+            charges[anion.formula] =
+                known == charges.end() || known->second == anion.charge ? anion.charge : 0;
+        }
+    }
+    return charges;
+}
+
+IonsReading FindIons(const Formula& formula, Category category, const AnionCharges& charges) {
+    Groups groups(formula);
+    if (category == Category::BinaryAcid || category == Category::Oxoacid) {
+        return Acid(groups, category);
+    }
+    Ions ions{};
+    Atom central;
+    const bool shaped =
+        groups.Cation(ions.cation) &&
+        (category == Category::Salt ? groups.Oxoanion(ions.anion, central, ions.oxygens)
+                                    : BinaryAnion(groups, category, ions));
+    if (!shaped || ions.anion.count == 0) {
+        return Misshapen(category);
+    }
+    Ion& cation = ions.cation;
+    Ion& anion = ions.anion;
+    const Number* fixed = Find(kFixedCations, cation.formula);
+    if (category == Category::Salt) {
+        ions.central = central.symbol;
+        ions.atoms = central.count;
+        const auto known = charges.find(anion.formula);
+        if (fixed != nullptr) {
+            const int total = cation.count * fixed->number;
+            if (total % anion.count != 0) {
+                return Refused(kNotWhole);
+            }
+            anion.charge = -total / anion.count;
+        } else if (known == charges.end() || known->second == 0) {
+            return Refused("Náboj aniontu " + anion.formula +
+                           " nelze určit: chybí jeho kyselina nebo jich je víc.");
+        } else {
+            anion.charge = known->second;
+        }
+        const int sum = anion.charge + 2 * ions.oxygens;
+        if (sum <= 0 || sum % central.count != 0) {
+            return Refused(kNotWhole);
+        }
+        ions.oxidation = sum / central.count;
+    }
+    const int total = -anion.count * anion.charge;
+    if (total % cation.count != 0) {
+        return Refused(kNotWhole);
+    }
+    cation.charge = total / cation.count;
+    if (cation.charge > kHighest || ions.oxidation > kHighest) {
+        return Refused(kTooHigh);
+    }
+    if (fixed != nullptr && fixed->number != cation.charge) {
+        return Refused("Kation " + cation.formula + " má vždy náboj +" +
+                       std::to_string(fixed->number) + ", podle vzorce by měl +" +
+                       std::to_string(cation.charge) + ".");
+    }
+    return {ions, ""};
+}
+
+} // namespace practice

@@ -1,0 +1,51 @@
+// Oxidation numbers of a compound of the list's categories, found from its
+// formula the way a pupil finds them: fixed numbers where the rules give them
+// (O -II, -I in peroxides; H +I in acids; OH -I; NH4 +I; halogens -I; S -II),
+// the rest from the zero sum. Messages are Czech, code page 1250.
+#pragma once
+
+#include "practice/CompoundList.h"
+#include "practice/FormulaReader.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace practice {
+
+// A cation or anion as a unit of the formula.
+struct Ion {
+    std::string formula; // "Fe", "NH4", "H", "OH", "Cl", "S", "O2", "SO4", "Cr2O7"
+    int count;           // units in the formula: Fe2(SO4)3 has 2 Fe and 3 SO4
+    int charge;          // of one unit: +3 for Fe, -2 for SO4
+};
+
+struct Ions {
+    Ion cation; // a metal (its charge is its oxidation number), NH4, or H in acids
+    Ion anion;
+    // The element that names the anion and its oxidation number: Cl -I in
+    // FeCl3, S -II in CuS, O -I in Na2O2, O -II in OH, S +VI in SO4. Oxoanions
+    // hold `atoms` of it (2 in Cr2O7) and `oxygens` oxygen atoms besides.
+    std::string central;
+    int atoms;
+    int oxidation;
+    int oxygens;
+};
+
+// The charge of each oxoanion as the list's oxoacids give it ("SO4": -2 from
+// H2SO4); 0 where two acids give one anion two charges (MnO4 from HMnO4 and
+// H2MnO4).
+using AnionCharges = std::map<std::string, int>;
+AnionCharges AnionChargesOf(const std::vector<Compound>& compounds);
+
+struct IonsReading {
+    std::optional<Ions> ions;
+    std::string error; // why there are none; empty when there are
+};
+
+// Salts take the cation's charge where it is always the same (Na +I, Ca +II,
+// Al +III, NH4 +I ...), else the anion's from `charges`.
+IonsReading FindIons(const Formula& formula, Category category, const AnionCharges& charges);
+
+} // namespace practice
