@@ -6,7 +6,7 @@ stays in the tests:
   /404/<hex>          404 with the bytes <hex>
   /pattern/<n>        200 with n bytes, byte i = i % 251
   /cut/<n>/<m>         200 announcing n bytes of the pattern, m of them sent,
-                      then the connection reset
+                      then the connection closed
   /agent              200 with the User-Agent header's bytes as received
   /vypisdownload.php  the maker's download listing with one entry for zemit
   /                   a home page
@@ -18,7 +18,6 @@ and "ready".
 import http.server
 import socket
 import socketserver
-import struct
 import sys
 
 
@@ -59,10 +58,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.end_headers()
                 self.wfile.write(pattern(int(parts[2])))
                 self.wfile.flush()
-                # A reset, not an orderly close: the client sees a failed read.
-                self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER,
-                                           struct.pack("ii", 1, 0))
-                self.connection.close()
+                # Closed in order (a reset could discard what the client has
+                # not read yet): the body ends short of its announced length.
+                self.connection.shutdown(socket.SHUT_WR)
                 self.close_connection = True
             elif parts == ["vypisdownload.php"]:
                 self.send_body(200, LISTING)
