@@ -2,6 +2,7 @@
 // every category: a formula read is written back unchanged, anything else has
 // a message; ions found balance their charges, and naming them never fails
 // harder than with an empty name.
+#include "fuzz/FuzzCheck.h"
 #include "practice/FormulaReader.h"
 #include "practice/Naming.h"
 #include "practice/OxidationNumbers.h"
@@ -10,34 +11,24 @@
 #include <cstdint>
 #include <string_view>
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace practice;
     static const AnionCharges charges = {{"SO4", -2}, {"NO3", -1}, {"PO4", -3}, {"MnO4", 0}};
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const FormulaReading read = ReadFormula(text);
-    Check(read.formula.has_value() == read.error.empty());
+    fuzz::Check(read.formula.has_value() == read.error.empty());
     if (!read.formula) {
         return 0;
     }
-    Check(text.size() <= kMaxFormulaLength && WriteFormula(*read.formula) == text);
+    fuzz::Check(text.size() <= kMaxFormulaLength && WriteFormula(*read.formula) == text);
     for (int category = 0; category < kCategoryCount; ++category) {
         const auto which = static_cast<Category>(category);
         const IonsReading found = FindIons(*read.formula, which, charges);
-        Check(found.ions.has_value() == found.error.empty());
+        fuzz::Check(found.ions.has_value() == found.error.empty());
         if (found.ions) {
             const Ions& ions = *found.ions;
-            Check(ions.cation.count * ions.cation.charge + ions.anion.count * ions.anion.charge ==
-                  0);
+            fuzz::Check(
+                ions.cation.count * ions.cation.charge + ions.anion.count * ions.anion.charge == 0);
             CompoundName(which, ions);
         }
     }

@@ -2,6 +2,7 @@
 // formulas without blanks and names without tabs, none of them empty or
 // holding the "|" that separates them; every other line that is not a comment
 // or empty is reported once, in order.
+#include "fuzz/FuzzCheck.h"
 #include "practice/OxideList.h"
 
 #include <cstddef>
@@ -9,16 +10,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -30,22 +21,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         }
     }
-    Check(list.oxides.size() + list.badLines.size() <= static_cast<std::size_t>(lines));
+    fuzz::Check(list.oxides.size() + list.badLines.size() <= static_cast<std::size_t>(lines));
     for (std::size_t i = 0; i < list.badLines.size(); ++i) {
-        Check(list.badLines[i] >= 1 && list.badLines[i] <= lines);
-        Check(i == 0 || list.badLines[i] > list.badLines[i - 1]);
+        fuzz::Check(list.badLines[i] >= 1 && list.badLines[i] <= lines);
+        fuzz::Check(i == 0 || list.badLines[i] > list.badLines[i - 1]);
     }
     for (const practice::Oxide& oxide : list.oxides) {
-        Check(oxide.formula[0] != '#');
+        fuzz::Check(oxide.formula[0] != '#');
         std::vector<std::string> formulas = oxide.molecular;
         formulas.push_back(oxide.formula);
         for (const std::string& formula : formulas) {
-            Check(!formula.empty() && formula.find_first_of(" \t\n|") == std::string::npos);
+            fuzz::Check(!formula.empty() && formula.find_first_of(" \t\n|") == std::string::npos);
         }
         std::vector<std::string> names = oxide.otherNames;
         names.push_back(oxide.name);
         for (const std::string& name : names) {
-            Check(!name.empty() && name.find_first_of("\t\n|") == std::string::npos);
+            fuzz::Check(!name.empty() && name.find_first_of("\t\n|") == std::string::npos);
         }
     }
     return 0;

@@ -1,6 +1,7 @@
 // Feeds arbitrary files to the project-file line reader and checks the result
 // against a plain line-by-line rendering: every line, the last one included,
 // ends with "\n", a CR in front of a line break goes, nothing else changes.
+#include "fuzz/FuzzCheck.h"
 #include "support/files/FileText.h"
 
 #include <cstddef>
@@ -8,12 +9,6 @@
 #include <string>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 std::string SlowProjectText(const std::string& bytes) {
     std::string text;
@@ -37,8 +32,8 @@ std::string SlowProjectText(const std::string& bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::string text = support::ProjectText(bytes);
-    Check(text == SlowProjectText(bytes));
-    Check(!text.empty() && text.back() == '\n');
+    fuzz::Check(text == SlowProjectText(bytes));
+    fuzz::Check(!text.empty() && text.back() == '\n');
     size_t breaks = 0;
     for (const char c : bytes) {
         breaks += c == '\n';
@@ -47,14 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const char c : text) {
         lines += c == '\n';
     }
-    Check(lines == breaks + 1);
-    Check(text.size() <= bytes.size() + 1);
+    fuzz::Check(lines == breaks + 1);
+    fuzz::Check(text.size() <= bytes.size() + 1);
 
     // The bounded text of a view never reaches past its end.
     std::string view = bytes;
     const size_t length = support::BoundedTextLength(view.data(), view.size());
-    Check(length <= view.size() && view.compare(0, length, bytes, 0, length) == 0);
+    fuzz::Check(length <= view.size() && view.compare(0, length, bytes, 0, length) == 0);
     support::MaskText(view.data(), view.size());
-    Check(view.find_first_not_of('*') == (length == view.size() ? std::string::npos : length));
+    fuzz::Check(view.find_first_not_of('*') ==
+                (length == view.size() ? std::string::npos : length));
     return 0;
 }

@@ -2,6 +2,7 @@
 // them against a plain byte-by-byte rendering of the same rules, plus the
 // invariants of each step. Input: one byte choosing the key, one byte for a
 // search start, then the page.
+#include "fuzz/FuzzCheck.h"
 #include "update/ListingPage.h"
 #include "update/UpdateDecision.h"
 
@@ -10,12 +11,6 @@
 #include <string>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 // Candidate positions are where the needle's first byte occurs; a window
 // running past the end does not match.
@@ -86,11 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // FindTextEnd agrees with the candidate search and points past a match.
     for (const std::string& needle : {key, std::string("</body>"), std::string("File: ")}) {
         const int end = update::FindTextEnd(page, needle, start);
-        Check(end == SlowFindTextEnd(page, needle, start));
+        fuzz::Check(end == SlowFindTextEnd(page, needle, start));
         if (end != -1) {
             const size_t begin = static_cast<size_t>(end) - needle.size();
-            Check(static_cast<int>(begin) >= start &&
-                  page.compare(begin, needle.size(), needle) == 0);
+            fuzz::Check(static_cast<int>(begin) >= start &&
+                        page.compare(begin, needle.size(), needle) == 0);
         }
     }
 
@@ -98,29 +93,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // marker when fewer than 6 bytes follow it), stops 6 bytes short of the
     // end and holds no end marker.
     const std::string stNewDow = update::DropByte(page, static_cast<char>(0xCC));
-    Check(stNewDow.find(static_cast<char>(0xCC)) == std::string::npos);
+    fuzz::Check(stNewDow.find(static_cast<char>(0xCC)) == std::string::npos);
     const std::string stFind = update::CutSection(stNewDow);
     if (!stFind.empty()) {
         const size_t at = stNewDow.find("File: ");
-        Check(at != std::string::npos && stNewDow.compare(at, stFind.size(), stFind) == 0);
-        Check(at + stFind.size() + 6 <= stNewDow.size());
-        Check(stFind.find("</body>") == std::string::npos);
+        fuzz::Check(at != std::string::npos && stNewDow.compare(at, stFind.size(), stFind) == 0);
+        fuzz::Check(at + stFind.size() + 6 <= stNewDow.size());
+        fuzz::Check(stFind.find("</body>") == std::string::npos);
     }
 
     // Every entry starts with the key and lost the dropped bytes.
     const std::string stMessage = update::PageToEntries(page, key);
-    Check(stMessage == SlowEntries(page, key));
+    fuzz::Check(stMessage == SlowEntries(page, key));
     if (!stMessage.empty()) {
-        Check(!key.empty() && stMessage.compare(0, key.size(), key) == 0);
-        Check(stMessage.back() == '\n' && stMessage.size() <= stNewDow.size() * 36);
-        Check(stMessage.find('\x0C') == std::string::npos &&
-              stMessage.find(static_cast<char>(0xCC)) == std::string::npos);
+        fuzz::Check(!key.empty() && stMessage.compare(0, key.size(), key) == 0);
+        fuzz::Check(stMessage.back() == '\n' && stMessage.size() <= stNewDow.size() * 36);
+        fuzz::Check(stMessage.find('\x0C') == std::string::npos &&
+                    stMessage.find(static_cast<char>(0xCC)) == std::string::npos);
     }
 
     const update::UpdateBox box = update::ChooseUpdateBox(page, key);
-    Check(box.text.find('\0') == std::string::npos);
-    Check(stMessage.empty()
-              ? box.text == update::kNoDataText && box.caption == update::kNoDataCaption
-              : box.text.size() == stMessage.size() && box.caption == update::kEntriesCaption);
+    fuzz::Check(box.text.find('\0') == std::string::npos);
+    fuzz::Check(stMessage.empty()
+                    ? box.text == update::kNoDataText && box.caption == update::kNoDataCaption
+                    : box.text.size() == stMessage.size() &&
+                          box.caption == update::kEntriesCaption);
     return 0;
 }

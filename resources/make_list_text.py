@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""Turns resources/oxides.tsv into a C++ source that returns the list's text.
+"""Turns a practice list (resources/oxides.tsv, resources/compounds.tsv) into
+a C++ source whose function returns the list's text.
 
-    /usr/bin/python3 resources/make_oxide_list.py oxides.tsv OxideListText.cpp
+    /usr/bin/python3 resources/make_list_text.py oxides.tsv OxideListText.cpp \
+        practice/OxideList.h OxideListText
 
 Every line of the list becomes one narrow string literal, unchanged but for
 the escapes C++ needs. The compiler's execution character set (code page 1250)
@@ -9,6 +11,7 @@ turns the UTF-8 letters into 1250 bytes; a letter that 1250 lacks stops the
 build there. The program parses the text only when a practice dialog opens.
 """
 
+import os
 import sys
 
 
@@ -26,19 +29,20 @@ def literal(line):
     return '"' + "".join(out) + '\\n"'
 
 
-def main(source, target):
+def main(source, target, header, function):
     with open(source, encoding="utf-8") as f:
         lines = f.read().splitlines()
     body = "\n".join("           " + literal(line) for line in lines)
+    name = os.path.basename(source)
     text = (
-        "// Generated from resources/oxides.tsv by resources/make_oxide_list.py.\n"
-        '#include "practice/OxideList.h"\n\n'
+        f"// Generated from resources/{name} by resources/make_list_text.py.\n"
+        f'#include "{header}"\n\n'
         "namespace practice {\n\n"
-        "const char* OxideListText() {\n"
+        f"const char* {function}() {{\n"
         "    return \"\"\n" + body + ";\n}\n\n} // namespace practice\n")
     with open(target, "w", encoding="utf-8") as f:
         f.write(text)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(*sys.argv[1:5])
