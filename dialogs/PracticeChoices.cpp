@@ -9,6 +9,7 @@ namespace dialogs {
 void SetUpChoices(HWND dialog, std::initializer_list<int> counts, int chosen) {
     CheckRadioButton(dialog, IDC_DIRECTION_TO_NAME, IDC_DIRECTION_MIXED, IDC_DIRECTION_TO_NAME);
     CheckRadioButton(dialog, IDC_LEVEL_PRIMARY, IDC_LEVEL_SECONDARY, IDC_LEVEL_PRIMARY);
+    CheckDlgButton(dialog, IDC_KIND_OXIDES, BST_CHECKED);
     for (const int count : counts) {
         const LRESULT index =
             SendDlgItemMessageA(dialog, IDC_QUESTION_COUNT, CB_ADDSTRING, 0,
@@ -52,13 +53,36 @@ uint32_t NewSeed() {
            GetCurrentProcessId();
 }
 
-std::vector<practice::Question> DrawChosenRound(HWND dialog,
-                                                const std::vector<practice::Oxide>& oxides) {
-    const practice::Level level = IsDlgButtonChecked(dialog, IDC_LEVEL_SECONDARY) == BST_CHECKED
-                                      ? practice::Level::Secondary
-                                      : practice::Level::Primary;
-    return practice::DrawRound(practice::AtLevel(oxides, level), ChosenCount(dialog),
-                               ChosenDirection(dialog), NewSeed());
+practice::Selection ChosenSelection(HWND dialog) {
+    practice::Selection selection;
+    selection.kinds.clear();
+    const auto kinds = practice::Kinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        if (IsDlgButtonChecked(dialog, IDC_KIND_OXIDES + static_cast<int>(i)) == BST_CHECKED) {
+            selection.kinds.push_back(kinds[i]);
+        }
+    }
+    selection.level = IsDlgButtonChecked(dialog, IDC_LEVEL_SECONDARY) == BST_CHECKED
+                          ? practice::Level::Secondary
+                          : practice::Level::Primary;
+    return selection;
+}
+
+bool KindChosen(HWND dialog, const char* caption) {
+    if (!ChosenSelection(dialog).kinds.empty()) {
+        return true;
+    }
+    MessageBoxA(dialog, "Zaškrtni aspoň jednu skupinu sloučenin, třeba oxidy.", caption,
+                MB_OK | MB_ICONINFORMATION);
+    SendMessageA(dialog, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_KIND_OXIDES)), TRUE);
+    return false;
+}
+
+std::vector<practice::Question> DrawChosenRound(HWND dialog) {
+    const auto groups = practice::Groups(ChosenSelection(dialog), practice::ListedOxides(),
+                                         practice::ListedCompounds());
+    return practice::DrawRound(groups, ChosenCount(dialog), ChosenDirection(dialog), NewSeed());
 }
 
 } // namespace dialogs

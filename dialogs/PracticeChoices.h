@@ -1,9 +1,10 @@
 // The choices the practice and worksheet dialogs share: what to ask (three
-// radio buttons), for which school (two radio buttons) and how many questions
-// (a drop-down list).
+// radio buttons), for which school (two radio buttons), which kinds of
+// compound (check boxes) and how many questions (a drop-down list).
 #pragma once
 
 #include "practice/Round.h"
+#include "practice/Selection.h"
 
 #include <windows.h>
 
@@ -13,7 +14,7 @@
 
 namespace dialogs {
 
-// Checks the first direction and primary school, and fills the count list,
+// Checks the first direction, primary school and the oxides alone, and fills the count list,
 // `chosen` selected.
 void SetUpChoices(HWND dialog, std::initializer_list<int> counts, int chosen);
 practice::Direction ChosenDirection(HWND dialog);
@@ -22,8 +23,11 @@ HWND ChosenDirectionButton(HWND dialog);
 int ChosenCount(HWND dialog);
 // A seed that differs from one round to the next.
 uint32_t NewSeed();
-// A round of the oxides of the chosen school, as chosen, with a new seed.
-std::vector<practice::Question> DrawChosenRound(HWND dialog,
-                                                const std::vector<practice::Oxide>& oxides);
+// The chosen kinds of compound and school.
+practice::Selection ChosenSelection(HWND dialog);
+// True when at least one kind of compound is chosen; else says so in a box.
+bool KindChosen(HWND dialog, const char* caption);
+// A round of the chosen kinds at the chosen school, as chosen, with a new seed.
+std::vector<practice::Question> DrawChosenRound(HWND dialog);
 
 } // namespace dialogs

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/MainDialogModel.h"
 #include "base/ScaledFont.h"
+#include "dialogs/FormulaText.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Round.h"
 #include "resources/resource.h"
@@ -21,7 +22,6 @@ constexpr int kLongestAnswer = 100;
 // What the dialog works on; lives on the stack of RunPracticeDialog, so the
 // font outlives the dialog that shows it.
 struct Practice {
-    std::vector<practice::Oxide> oxides;
     std::optional<practice::Round> round;
     base::ScaledFont promptFont;
 };
@@ -46,6 +46,11 @@ void SetText(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
 }
 
+// The question, the verdict and the mistakes: formulas with their counts lowered.
+void SetFormulas(HWND dialog, int id, const std::string& text) {
+    SetFormulaText(GetDlgItem(dialog, id), text);
+}
+
 std::string Text(HWND dialog, int id) {
     std::vector<char> buffer(app::kTextBufferSize, '\0');
     GetDlgItemTextA(dialog, id, buffer.data(), app::kTextBufferSize);
@@ -60,10 +65,10 @@ void Show(HWND dialog, const practice::Round& round) {
     const bool asking = !round.Finished();
     SetText(dialog, IDC_PRACTICE_PROGRESS, round.ProgressText());
     SetText(dialog, IDC_PRACTICE_TASK, round.TaskText());
-    SetText(dialog, IDC_PRACTICE_PROMPT, round.PromptText());
+    SetFormulas(dialog, IDC_PRACTICE_PROMPT, round.PromptText());
     SetText(dialog, IDC_PRACTICE_ANSWER, "");
     SetText(dialog, IDC_PRACTICE_SCORE, asking ? "" : round.ScoreText());
-    SetText(dialog, IDC_PRACTICE_MISTAKES, asking ? "" : round.MistakesText());
+    SetFormulas(dialog, IDC_PRACTICE_MISTAKES, asking ? "" : round.MistakesText());
     const bool redo = !asking && !round.Mistakes().empty();
     // Enabled first and disabled last, so the focus never sits on a disabled control.
     const std::pair<int, bool> controls[] = {
@@ -85,7 +90,7 @@ void Show(HWND dialog, const practice::Round& round) {
 
 void Begin(HWND dialog, Practice& state, std::vector<practice::Question> questions) {
     state.round.emplace(std::move(questions));
-    SetText(dialog, IDC_PRACTICE_VERDICT, "");
+    SetFormulas(dialog, IDC_PRACTICE_VERDICT, "");
     Show(dialog, *state.round);
 }
 
@@ -97,7 +102,7 @@ void Submit(HWND dialog, Practice& state) {
     // An empty answer keeps the verdict of the last one (the right answer and
     // why) in view; only before the first answer does it say what to do.
     if (verdict.grade != practice::Grade::Empty || Text(dialog, IDC_PRACTICE_VERDICT).empty()) {
-        SetText(dialog, IDC_PRACTICE_VERDICT, verdict.text);
+        SetFormulas(dialog, IDC_PRACTICE_VERDICT, verdict.text);
     }
     if (verdict.grade != practice::Grade::Empty) {
         Show(dialog, *state.round);
@@ -117,6 +122,8 @@ void Open(HWND dialog, Practice& state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     SetUpChoices(dialog, {5, 10, 20}, 10);
     EmphasisePrompt(dialog, state);
+    ShowOnDialogFace(GetDlgItem(dialog, IDC_PRACTICE_PROMPT));
+    ShowOnDialogFace(GetDlgItem(dialog, IDC_PRACTICE_VERDICT));
     SendDlgItemMessageA(dialog, IDC_PRACTICE_ANSWER, EM_LIMITTEXT, kLongestAnswer, 0);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_ANSWER), FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_PRACTICE_SUBMIT), FALSE);
@@ -140,8 +147,11 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_PRACTICE_START:
+            if (!KindChosen(dialog, "Procvičování")) {
+                return TRUE;
+            }
             if (MayLeaveRound(dialog, *state)) {
-                Begin(dialog, *state, DrawChosenRound(dialog, state->oxides));
+                Begin(dialog, *state, DrawChosenRound(dialog));
             } else { // back to the question
                 SendMessageA(dialog, WM_NEXTDLGCTL,
                              reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PRACTICE_ANSWER)),
@@ -160,6 +170,15 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case IDCANCEL:
             EndDialog(dialog, IDCANCEL);
             return TRUE;
+        case IDC_PRACTICE_PROMPT:
+        case IDC_PRACTICE_VERDICT:
+            // Shown, not edited: a click there leaves the focus where Enter answers.
+            if (HIWORD(wParam) == EN_SETFOCUS && state->round && !state->round->Finished()) {
+                SendMessageA(dialog, WM_NEXTDLGCTL,
+                             reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PRACTICE_ANSWER)),
+                             TRUE);
+            }
+            return TRUE;
         default:
             return FALSE;
         }
@@ -172,7 +191,6 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 
 void RunPracticeDialog(HWND owner) {
     Practice state;
-    state.oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
     DialogBoxParamA(app::g_hInstance, MAKEINTRESOURCEA(IDD_PRACTICE), owner, PracticeDialogProc,
                     reinterpret_cast<LPARAM>(&state));
 }

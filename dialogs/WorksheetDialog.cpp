@@ -62,12 +62,14 @@ std::string ChooseFile(HWND dialog) {
 
 // Draws the worksheet and saves it; false when the teacher cancelled.
 bool Save(HWND dialog) {
+    if (!KindChosen(dialog, kCaption)) {
+        return false;
+    }
     const std::string path = ChooseFile(dialog);
     if (path.empty()) {
         return false;
     }
-    const auto oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
-    if (!base::WriteWholeFile(path, practice::WorksheetRtf(DrawChosenRound(dialog, oxides)))) {
+    if (!base::WriteWholeFile(path, practice::WorksheetRtf(DrawChosenRound(dialog)))) {
         const practice::SaveFailure failure = SaveFailureOf(path, GetLastError());
         MessageBoxA(dialog, practice::SaveFailedText(path, failure).c_str(), kCaption,
                     MB_OK | MB_ICONERROR);

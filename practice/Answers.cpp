@@ -1,6 +1,8 @@
 #include "practice/Answers.h"
 
 #include "chemistry/ElementTables.h"
+#include "practice/Explanations.h"
+#include "practice/Grading.h"
 
 #include <cctype>
 #include <cstddef>
@@ -113,7 +115,16 @@ bool SameButDiacritics(const std::string& given, const std::string& expected) {
     return true;
 }
 
-Assessment CheckName(const Oxide& oxide, const std::string& answer) {
+// The first word of the name stands last in the answer: "železitý oxid".
+bool FirstWordLast(const std::string& given, const std::string& name) {
+    const std::string first = name.substr(0, name.find(' '));
+    const std::string last = " " + first;
+    return first.size() < name.size() && given.size() > last.size() &&
+           given.rfind(first + " ", 0) != 0 &&
+           given.compare(given.size() - last.size(), last.size(), last) == 0;
+}
+
+Assessment CheckName(const Oxide& oxide, const std::string& answer, bool isOxide) {
     std::vector<std::string> names = {oxide.name};
     names.insert(names.end(), oxide.otherNames.begin(), oxide.otherNames.end());
     const std::string given = FoldName(Trimmed(answer));
@@ -127,10 +138,12 @@ Assessment CheckName(const Oxide& oxide, const std::string& answer) {
             return {Grade::RightSpelling, name};
         }
     }
-    const std::string last = " oxid";
-    const bool oxidLast = given.size() > last.size() && given.rfind("oxid ", 0) != 0 &&
-                          given.compare(given.size() - last.size(), last.size(), last) == 0;
-    return {Grade::Wrong, oxidLast ? "Název oxidu začíná slovem „oxid“." : ""};
+    const std::string name = FoldName(oxide.name);
+    if (!FirstWordLast(given, name)) {
+        return {Grade::Wrong, ""};
+    }
+    return {Grade::Wrong, std::string(isOxide ? "Název oxidu" : "Název") + " začíná slovem „" +
+                              name.substr(0, name.find(' ')) + "“."};
 }
 
 // The formula with every count of 1 left out: "Fe1O1" gives "FeO".
@@ -279,8 +292,14 @@ Assessment Assess(const Question& question, const std::string& answer) {
     if (WithoutBlanks(Trimmed(answer)).empty()) {
         return {Grade::Empty, ""};
     }
-    return question.ask == Ask::Name ? CheckName(question.oxide, answer)
-                                     : CheckFormula(question.oxide, answer);
+    if (question.ask == Ask::Name) {
+        return CheckName(question.oxide, answer, !question.category);
+    }
+    if (question.category) {
+        return AssessCompoundFormula(question.oxide.formula, *question.category,
+                                     WithoutBlanks(Trimmed(answer)));
+    }
+    return CheckFormula(question.oxide, answer);
 }
 
 Suffix SuffixOf(const std::string& name) {
@@ -312,6 +331,12 @@ std::string Explanation(const Oxide& oxide, Ask ask) {
         named.valence == valence ? named.text : chemistry::DialogSuffixTable[valence - 1];
     return ask == Ask::Name ? FromFormula(*parts, valence, suffix)
                             : FromName(oxide.formula, parts->symbol, valence, suffix);
+}
+
+std::string Explanation(const Question& question) {
+    return question.category ? CompoundExplanation(question.oxide.formula, question.oxide.name,
+                                                   *question.category, question.ask)
+                             : Explanation(question.oxide, question.ask);
 }
 
 } // namespace practice

@@ -2,6 +2,7 @@
 // 1250 bytes.
 #pragma once
 
+#include "practice/CompoundList.h"
 #include "practice/OxideList.h"
 
 #include <optional>
@@ -12,9 +13,13 @@ namespace practice {
 // What the pupil writes: the name of a shown formula, or the formula of a shown name.
 enum class Ask { Name, Formula };
 
+// An oxide of the oxide list, or with a category a compound of the compound
+// list: its formula, its first name as `name` and the other names it is
+// accepted under as `otherNames`.
 struct Question {
     Oxide oxide;
     Ask ask;
+    std::optional<Category> category = std::nullopt;
 };
 
 enum class Grade {
@@ -34,11 +39,12 @@ struct Assessment {
     std::string note;
 };
 
-// A name is right when it equals one of the oxide's names ignoring case and
+// A name is right when it equals one of the compound's names ignoring case and
 // extra blanks (a no-break space is a blank); letters typed without their
 // diacritics still count. A formula is right when it equals the oxide's
 // formula or one of its molecular formulas, ignoring blanks, case as
-// written. A final full stop, comma or semicolon is ignored in both.
+// written; a compound's formula is graded by CompoundAssessment. A final full
+// stop, comma or semicolon is ignored in both.
 Assessment Assess(const Question& question, const std::string& answer);
 
 // The parts of a formula written the usual way: "Fe2O3" gives Fe, 2, 3.
@@ -62,5 +68,7 @@ Suffix SuffixOf(const std::string& name);
 // formula: from the ending's oxidation number to the counts of atoms.
 // Empty when the formula is not in the usual shape.
 std::string Explanation(const Oxide& oxide, Ask ask);
+// The same for any question: an oxide's above, a compound's by its category.
+std::string Explanation(const Question& question);
 
 } // namespace practice

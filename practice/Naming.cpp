@@ -134,6 +134,17 @@ std::string AnionNoun(const std::string& central, int atoms, int number) {
                : "";
 }
 
+std::string EndingFor(const std::string& symbol, int number, Form form) {
+    std::string stem;
+    const Ending* ending = nullptr;
+    if (!Parts(symbol, number, stem, ending)) {
+        return "";
+    }
+    return form == Form::Adjective ? ending->adjective
+           : form == Form::Acid    ? ending->acid
+                                   : ending->anion;
+}
+
 std::string CompoundName(Category category, const Ions& ions) {
     const std::string cation = CationAdjective(ions.cation.formula, ions.cation.charge);
     const BinaryAnion* binary = FindBinary(ions.central);

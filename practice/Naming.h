@@ -17,6 +17,11 @@ std::string AcidAdjective(const std::string& central, int atoms, int number);
 // An oxoanion's noun: "síran" (S, 1, 6), "chlorečnan" (Cl, 1, 5).
 std::string AnionNoun(const std::string& central, int atoms, int number);
 
+// The ending that the oxidation number gives the element's name in each form:
+// "itý", "ičitá", "ečnan"; empty where the element has no stem in the table.
+enum class Form { Adjective, Acid, Anion };
+std::string EndingFor(const std::string& symbol, int number, Form form);
+
 // The compound's name: "hydroxid železitý", "kyselina sírová", "síran amonný".
 std::string CompoundName(Category category, const Ions& ions);
 

@@ -1,5 +1,7 @@
 #include "practice/Round.h"
 
+#include "practice/Selection.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
@@ -54,25 +56,55 @@ std::string VerdictText(const Question& question, const Assessment& assessment) 
     }
     const std::string note = assessment.note.empty() ? "" : assessment.note + "\r\n";
     return shown + ": špatně, správně je " + Expected(question) + ".\r\n" + note +
-           Explanation(question.oxide, question.ask);
+           Explanation(question);
 }
 
 } // namespace
 
 std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
                                 uint32_t seed) {
+    std::vector<Question> group;
+    for (const Oxide& oxide : oxides) {
+        group.push_back({oxide, Ask::Name});
+    }
+    return DrawRound(std::vector<std::vector<Question>>{group}, count, direction, seed);
+}
+
+std::vector<Question> DrawRound(const std::vector<std::vector<Question>>& groups, int count,
+                                Direction direction, uint32_t seed) {
     std::mt19937 generator(seed);
-    std::vector<std::size_t> order(oxides.size());
-    std::iota(order.begin(), order.end(), 0);
-    const std::size_t size = std::min(order.size(), static_cast<std::size_t>(std::max(count, 0)));
-    ShuffleFront(order, size, generator);
+    std::vector<std::vector<std::size_t>> orders;
+    for (const std::vector<Question>& group : groups) {
+        std::vector<std::size_t> order(group.size());
+        std::iota(order.begin(), order.end(), 0);
+        ShuffleFront(order, order.size(), generator);
+        orders.push_back(std::move(order));
+    }
+    std::vector<std::size_t> turns(groups.size());
+    std::iota(turns.begin(), turns.end(), 0);
+    ShuffleFront(turns, turns.size(), generator);
+    const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
     std::vector<Question> questions;
-    for (std::size_t i = 0; i < size; ++i) {
-        Ask ask = direction == Direction::NameToFormula ? Ask::Formula : Ask::Name;
-        if (direction == Direction::Mixed && Below(generator, 2) == 1) {
-            ask = Ask::Formula;
+    for (std::size_t taken = 0; questions.size() < wanted; ++taken) {
+        const std::size_t before = questions.size();
+        for (std::size_t i = 0; i < turns.size() && questions.size() < wanted; ++i) {
+            const std::size_t group = turns[i];
+            if (taken < orders[group].size()) {
+                questions.push_back(groups[group][orders[group][taken]]);
+            }
         }
-        questions.push_back({oxides[order[i]], ask});
+        if (questions.size() == before) {
+            break; // every group is used up
+        }
+    }
+    if (groups.size() > 1) {
+        ShuffleFront(questions, questions.size(), generator);
+    }
+    for (Question& question : questions) {
+        question.ask = direction == Direction::NameToFormula ? Ask::Formula : Ask::Name;
+        if (direction == Direction::Mixed && Below(generator, 2) == 1) {
+            question.ask = Ask::Formula;
+        }
     }
     return questions;
 }
@@ -113,7 +145,8 @@ std::string Round::TaskText() const {
     if (Finished()) {
         return "";
     }
-    return Current().ask == Ask::Name ? "Napiš název oxidu:" : "Napiš vzorec oxidu:";
+    const std::string kind = KindSingular(Current().category);
+    return (Current().ask == Ask::Name ? "Napiš název " : "Napiš vzorec ") + kind + ":";
 }
 
 std::string Round::PromptText() const {

@@ -18,6 +18,12 @@ enum class Direction { FormulaToName, NameToFormula, Mixed };
 // formula at random, not in turns. The same seed gives the same round.
 std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
                                 uint32_t seed);
+// The same across groups of questions (one group per kind of compound): the
+// groups give a question each in turn, in an order drawn from the seed, until
+// the round is full, so every group has its share; then the questions are
+// shuffled.
+std::vector<Question> DrawRound(const std::vector<std::vector<Question>>& groups, int count,
+                                Direction direction, uint32_t seed);
 // The same questions in an order drawn from the seed.
 std::vector<Question> Shuffled(std::vector<Question> questions, uint32_t seed);
 

@@ -1,5 +1,7 @@
 #include "practice/Worksheet.h"
 
+#include "practice/Selection.h"
+
 #include <cctype>
 #include <cstdio>
 
@@ -42,13 +44,18 @@ std::string Answer(const Question& question) {
 std::string Task(const std::vector<Question>& questions) {
     bool names = false;
     bool formulas = false;
+    bool mixed = false;
     for (const Question& question : questions) {
         (question.ask == Ask::Name ? names : formulas) = true;
+        mixed = mixed || question.category != questions.front().category;
     }
+    const std::string what = questions.empty() ? "oxidů"
+                             : mixed           ? "sloučenin"
+                                               : KindPlural(questions.front().category);
     if (names && formulas) {
-        return "Ke vzorcům napiš názvy oxidů, k názvům jejich vzorce.";
+        return "Ke vzorcům napiš názvy " + what + ", k názvům jejich vzorce.";
     }
-    return formulas ? "Napiš vzorce oxidů." : "Napiš názvy oxidů.";
+    return (formulas ? "Napiš vzorce " : "Napiš názvy ") + what + ".";
 }
 
 std::string Paragraph(const char* format, const std::string& text) {
@@ -78,7 +85,7 @@ std::string RtfText(const std::string& text) {
 std::string WorksheetRtf(const std::vector<Question>& questions) {
     const std::string line(36, '_');
     std::string rtf = kHeader;
-    rtf += Paragraph(kTitle, RtfText("Pracovní list: názvosloví oxidů"));
+    rtf += Paragraph(kTitle, RtfText("Pracovní list: " + CoverageText(questions)));
     rtf += Paragraph(kBody, RtfText("Jméno a příjmení: " + line));
     rtf += Paragraph(kBody,
                      RtfText("Třída: " + line.substr(0, 12) + "   Datum: " + line.substr(0, 16)));

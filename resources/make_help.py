@@ -147,7 +147,8 @@ neposuzuje, to je na tobě.
 == Procvičování
 
 Nabídka **Procvičování > Procvičovat...** otevře okno, ve kterém si
-vyzkoušíš, jak názvosloví oxidů umíš.
+vyzkoušíš, jak názvosloví umíš: oxidů, a když chceš, i hydroxidů,
+halogenidů, sulfidů, peroxidů, kyselin a solí.
 
 1. Zvol, co chceš procvičovat: **Ze vzorce název**, **Z názvu vzorec**
    nebo **Obojí (náhodně)**, kde se u každé otázky náhodně určí, na co
@@ -157,9 +158,15 @@ vyzkoušíš, jak názvosloví oxidů umíš.
    zinek, mangan, chrom, olovo, stříbro, rtuť a další běžné prvky) nebo
    **Střední škola** (všech 100 oxidů seznamu). Na začátku je zvolená
    základní škola.
-3. Zvol počet otázek: 5, 10 nebo 20, a stiskni **Začít**. Otázky jdou
+3. Zaškrtni skupiny sloučenin: na začátku jsou zaškrtnuté jen **oxidy**,
+   můžeš přidat další (hydroxidy, halogenidy, sulfidy, peroxidy,
+   bezkyslíkaté a kyslíkaté kyseliny, soli kyslíkatých kyselin). Kolo
+   bere otázky ze všech zaškrtnutých skupin, z každé aspoň jednu, pokud
+   je otázek dost.
+4. Zvol počet otázek: 5, 10 nebo 20, a stiskni **Začít**. Otázky jdou
    v náhodném pořadí a v jednom kole se žádná neopakuje.
-4. Napiš odpověď a stiskni Enter. Hned uvidíš, zda je správně.
+5. Napiš odpověď a stiskni Enter. Hned uvidíš, zda je správně. Číslice
+   ve vzorci píšeš obyčejně ($H2SO4$ jako H2SO4), program je ukáže dole.
 
 - U názvu nezáleží na velkých a malých písmenech ani na mezerách navíc.
   Název bez háčků a čárek (oxid zelezity) se počítá jako správný a program
@@ -170,6 +177,7 @@ vyzkoušíš, jak názvosloví oxidů umíš.
   Co je kobalt. Mezery nevadí. Tečka, čárka nebo středník na konci
   odpovědi nevadí.
 - Vzorec se píše v nejmenším poměru: $Fe4O6$ místo $Fe2O3$ je špatně.
+  Závorka se nevynechává: $FeO3H3$ místo $Fe(OH)3$ je špatně.
   Uzná se jen skutečná molekula, která se jmenuje stejně: $P4O10$
   (oxid fosforečný), $P4O6$, $As4O6$, $Sb4O6$ a $N2O4$ (oxid dusičitý).
 - U špatné odpovědi program ukáže správnou a vysvětlí ji. U názvu
@@ -190,13 +198,54 @@ Nic se neukládá.
 Názvy se tu píšou celé, jak se učí ve škole (oxid sírový, oxid
 uhelnatý), ne rozdělené na kmen a koncovku jako v hlavním okně.
 
+== Další skupiny sloučenin
+
+Ve všech skupinách platí totéž co u oxidů: součet oxidačních čísel
+(nábojů) ve vzorci je nula a koncovka říká oxidační číslo kationtu nebo
+centrálního atomu. Skupina atomů, která se ve vzorci opakuje, se píše do
+závorky: $Fe(OH)3$, ne $FeO3H3$; $Ca3(PO4)2$, ne $CaPO4$. Vzorec se
+píše v nejmenším poměru.
+
+**Hydroxidy.** Skupina OH má náboj 1-. Hydroxid železitý: koncovka -itý
+znamená Fe s nábojem 3+, na něj připadají tři skupiny OH, tedy $Fe(OH)3$.
+
+**Halogenidy** (fluoridy, chloridy, bromidy, jodidy). Halogen má
+oxidační číslo -I. $FeCl3$: tři atomy Cl dávají -3, atom Fe tedy +3,
+koncovka -itý: chlorid železitý. $NH4Cl$ je chlorid amonný: kation
+$NH4$ má náboj 1+.
+
+**Sulfidy.** Síra má oxidační číslo -II. $CuS$: atom S dává -2, atom Cu
+tedy +2, koncovka -natý: sulfid měďnatý.
+
+**Peroxidy.** Kyslík má v peroxidu oxidační číslo -I, skupina $O2$ má
+náboj 2- a nekrátí se. $Na2O2$: dva atomy Na mají dohromady +2, každý
++1: peroxid sodný. $H2O2$ je peroxid vodíku.
+
+**Bezkyslíkaté kyseliny.** Vodík (+I) a halogen (-I) nebo síra (-II);
+název je kyselina a jméno plynu: $HCl$ je kyselina chlorovodíková, $H2S$
+kyselina sulfanová.
+
+**Kyslíkaté kyseliny.** Vodík +I, kyslík -II, zbytek doplní centrální
+atom. $H2SO4$: 2 atomy H dávají +2, 4 atomy O -8, síra tedy +6:
+koncovka -ová, kyselina sírová. Z názvu: při lichém oxidačním čísle je
+ve vzorci 1 atom H, při sudém 2; atomů O je tolik, aby byl součet nula
+(kyselina dusičná: (1 + 5) : 2 = 3, tedy $HNO3$). Výjimky jako $H3PO4$
+je třeba znát.
+
+**Soli kyslíkatých kyselin.** Anion vznikne z kyseliny odtržením vodíků
+a má tolik záporných nábojů, kolik vodíků kyselina ztratila; koncovka
+-ová se změní na -an, -ičná na -ičnan, -ečná na -ečnan a tak dál.
+Síran měďnatý: síran je anion kyseliny sírové $SO4$ s nábojem 2-,
+měďnatý je Cu s nábojem 2+; náboje se vyrovnají v poměru 1:1, tedy
+$CuSO4$. Síran amonný je $(NH4)2SO4$.
+
 == Pracovní list
 
 Nabídka **Procvičování > Pracovní list...** uloží pracovní list pro
-žáky. Zvol, na co se má ptát, pro jakou školu a počet otázek (10, 20
-nebo 30), stiskni **Uložit...** a vyber soubor; napoprvé se nabídne
+žáky. Zvol, na co se má ptát, pro jakou školu, ze kterých skupin
+sloučenin a počet otázek (10, 20 nebo 30), stiskni **Uložit...** a vyber soubor; napoprvé se nabídne
 složka Dokumenty. Uloží se dokument RTF na papír A4, který otevře
-WordPad i Word: nadpis, řádky pro jméno, třídu a datum, očíslované
+WordPad i Word: nadpis, který říká, co list procvičuje, řádky pro jméno, třídu a datum, očíslované
 otázky s místem pro odpověď a na další stránce **Řešení**. Každý list
 má jiné otázky v jiném pořadí. K názvu souboru bez koncovky .rtf se
 .rtf přidá (8.A se uloží jako 8.A.rtf). Když se list uložit nepodaří,

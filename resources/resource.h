@@ -64,6 +64,15 @@
 #define IDC_PRACTICE_REDO 3114
 #define IDC_LEVEL_PRIMARY 3115
 #define IDC_LEVEL_SECONDARY 3116
+/* The kinds of compound, one check box each, in the order of practice::Kinds() */
+#define IDC_KIND_OXIDES 3117
+#define IDC_KIND_HYDROXIDES 3118
+#define IDC_KIND_HALIDES 3119
+#define IDC_KIND_SULFIDES 3120
+#define IDC_KIND_PEROXIDES 3121
+#define IDC_KIND_BINARY_ACIDS 3122
+#define IDC_KIND_OXOACIDS 3123
+#define IDC_KIND_SALTS 3124
 
 /* FTP account dialog */
 #define IDC_FTP_HOST 3003

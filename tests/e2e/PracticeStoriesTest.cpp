@@ -2,7 +2,8 @@
 // zemit.exe driven from this second process.
 #include "Driver.h"
 
-#include "practice/Answers.h"
+#include "practice/Selection.h"
+#include "practice/Worksheet.h"
 #include "resources/resource.h"
 
 #include "Boxes.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 
 #include <map>
+#include <set>
 
 using e2e::Program;
 using testsupport::WaitUntil;
@@ -47,14 +49,25 @@ struct Pupil {
     }
 };
 
-// The names of the oxides a primary-school class practises.
-std::map<std::string, std::string> NamesByFormula() {
-    std::map<std::string, std::string> names;
-    const auto oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
-    for (const auto& oxide : practice::AtLevel(oxides, practice::Level::Primary)) {
-        names[oxide.formula] = oxide.name;
+// Every question a primary-school class may be asked, of every kind, by formula.
+std::map<std::string, practice::Question> QuestionsByFormula() {
+    practice::Selection all;
+    all.kinds = practice::Kinds();
+    std::map<std::string, practice::Question> questions;
+    for (const auto& group :
+         practice::Groups(all, practice::ListedOxides(), practice::ListedCompounds())) {
+        for (const practice::Question& question : group) {
+            questions.emplace(question.oxide.formula, question);
+        }
     }
-    return names;
+    return questions;
+}
+
+// Ticks every kind of compound besides the oxides, which are ticked already.
+void ChooseAllKinds(HWND dialog) {
+    for (int id = IDC_KIND_HYDROXIDES; id <= IDC_KIND_SALTS; ++id) {
+        SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, BST_CHECKED, 0);
+    }
 }
 
 // Presses Enter `times` times, then Tab: once the focus has moved to `next`,
@@ -76,8 +89,8 @@ void SelectCount(HWND dialog, const wchar_t* count) {
                  reinterpret_cast<LPARAM>(count));
 }
 
-TEST(PracticeStory, ARoundOfFiveWithOneMistakeThenTheMistakeAgain) {
-    const auto names = NamesByFormula();
+TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
+    const auto questions = QuestionsByFormula();
     Program p;
     ASSERT_NE(p.WaitForMainDialog(), nullptr);
     p.Command(IDM_PRACTICE);
@@ -85,19 +98,25 @@ TEST(PracticeStory, ARoundOfFiveWithOneMistakeThenTheMistakeAgain) {
     ASSERT_NE(pupil.dialog, nullptr);
     EXPECT_EQ(GetWindow(pupil.dialog, GW_OWNER), p.main());
     EXPECT_FALSE(IsWindowEnabled(p.main()));
-    SelectCount(pupil.dialog, L"5");
+    EXPECT_EQ(IsDlgButtonChecked(pupil.dialog, IDC_KIND_OXIDES), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(pupil.dialog, IDC_KIND_SALTS), BST_UNCHECKED);
+    ChooseAllKinds(pupil.dialog);
+    SelectCount(pupil.dialog, L"10");
     pupil.Click(IDC_PRACTICE_START);
-    ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 5, správně 0"));
+    ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 10, správně 0"));
 
     std::string missed;
-    for (int i = 0; i < 5; ++i) {
+    std::set<std::string> tasks;
+    for (int i = 0; i < 10; ++i) {
         const std::string formula = pupil.Text(IDC_PRACTICE_PROMPT);
-        ASSERT_EQ(names.count(formula), 1u) << formula << " is no primary-school oxide";
-        const std::string& name = names.at(formula);
+        ASSERT_EQ(questions.count(formula), 1u) << formula << " is not for primary school";
+        const practice::Question& question = questions.at(formula);
+        const std::string& name = question.oxide.name;
+        tasks.insert(pupil.Text(IDC_PRACTICE_TASK));
         if (i == 1) {
             EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false),
                       formula + ": špatně, správně je " + name + ".\r\n" +
-                          practice::Explanation({formula, name}, practice::Ask::Name));
+                          practice::Explanation(question));
             missed = formula;
             // A new round now would lose two answers: asked, the pupil keeps this one.
             pupil.Click(IDC_PRACTICE_START);
@@ -106,14 +125,14 @@ TEST(PracticeStory, ARoundOfFiveWithOneMistakeThenTheMistakeAgain) {
                                 "se nezapočítají.");
             p.Answer(box, IDNO);
             EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box.window); }));
-            EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Otázka 3 z 5, správně 1");
+            EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Otázka 3 z 10, správně 1");
             continue;
         }
         if (i == 2) { // the picture in the README: a verdict and the next answer typed
             SetDlgItemTextA(pupil.dialog, IDC_PRACTICE_ANSWER, name.c_str());
             testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice"));
         }
-        if (i == 4) { // the last answer with a double Enter: the score stays
+        if (i == 9) { // the last answer with a double Enter: the score stays
             SetDlgItemTextA(pupil.dialog, IDC_PRACTICE_ANSWER, name.c_str());
             EXPECT_TRUE(EnterThenTab(p, pupil.dialog, 2, IDC_LEVEL_PRIMARY));
             EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), formula + ": správně.");
@@ -125,17 +144,20 @@ TEST(PracticeStory, ARoundOfFiveWithOneMistakeThenTheMistakeAgain) {
             EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), formula + ": správně.");
         }
     }
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Konec kola, správně 4");
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 4 z 5");
+    // Ten questions of eight kinds: every kind once at least (the acids share a task).
+    EXPECT_EQ(tasks.size(), 7u);
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Konec kola, správně 9");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 9 z 10");
+    const std::string& missedName = questions.at(missed).oxide.name;
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES),
-              missed + ": odpověď „oxid nesprávný“, správně " + names.at(missed));
+              missed + ": odpověď „oxid nesprávný“, správně " + missedName);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER)));
     testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice-end"));
 
     pupil.Click(IDC_PRACTICE_REDO);
     ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 1, správně 0"));
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROMPT), missed);
-    EXPECT_EQ(pupil.Answer(p, names.at(missed), true), missed + ": správně.");
+    EXPECT_EQ(pupil.Answer(p, questions.at(missed).oxide.name, true), missed + ": správně.");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 1 z 1");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_REDO)));
@@ -193,7 +215,8 @@ TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
     HWND dialog = p.WaitForDialog("Pracovní list");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), p.main());
-    SelectCount(dialog, L"10");
+    SelectCount(dialog, L"20");
+    ChooseAllKinds(dialog);
     PostMessageA(GetDlgItem(dialog, IDC_DIRECTION_TO_FORMULA), BM_CLICK, 0, 0);
     testsupport::SaveScreenshot(dialog, testsupport::ScreenshotPath("worksheet"));
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -203,13 +226,19 @@ TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
     testsupport::AnswerFileDialog("8.A")(save);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 
-    // Ten questions asking for formulas, each again in the key after the page break.
+    // Twenty questions of every kind asking for formulas, each again in the key
+    // after the page break; the title names every kind.
     EXPECT_EQ(testsupport::FolderEntries(documents.path()), std::vector<std::string>{"8.A.rtf"});
     const std::string rtf = testsupport::ReadFileBytes(documents / "8.A.rtf");
     const size_t page = rtf.find("\\page");
-    EXPECT_LT(rtf.find("10.\\tab oxid "), page);
-    EXPECT_EQ(rtf.find("11.\\tab "), std::string::npos);
-    EXPECT_NE(rtf.find("10.\\tab oxid ", page), std::string::npos);
+    EXPECT_LT(rtf.find(practice::RtfText(
+                  "Pracovní list: názvosloví oxidů, hydroxidů, halogenidů, sulfidů, peroxidů, "
+                  "bezkyslíkatých kyselin, kyslíkatých kyselin a solí kyslíkatých kyselin")),
+              page);
+    EXPECT_LT(rtf.find("20.\\tab "), page);
+    EXPECT_EQ(rtf.find("21.\\tab "), std::string::npos);
+    EXPECT_NE(rtf.find("20.\\tab ", page), std::string::npos);
+    EXPECT_NE(rtf.find("\\tab kyselina ", page), std::string::npos);
     EXPECT_TRUE(IsWindowEnabled(p.main()));
     PostMessageA(p.main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(p.WaitForExit(), 0u);

@@ -160,7 +160,7 @@ TEST(Practice, RoundsAreDrawnWithoutRepeatsAndFromTheSeed) {
     EXPECT_EQ(asks.size(), 2u) << "a mixed round asks both ways";
     EXPECT_EQ(DrawRound(oxides, 5, Direction::NameToFormula, 1).back().ask, Ask::Formula);
     EXPECT_EQ(DrawRound(oxides, 50, Direction::FormulaToName, 1).size(), 40u);
-    EXPECT_EQ(DrawRound({}, 10, Direction::Mixed, 1).size(), 0u);
+    EXPECT_EQ(DrawRound(std::vector<Oxide>{}, 10, Direction::Mixed, 1).size(), 0u);
     const auto again = Formulas(Shuffled(round, 3));
     EXPECT_EQ(std::multiset<std::string>(again.begin(), again.end()),
               std::multiset<std::string>(formulas.begin(), formulas.end()));
