@@ -3,8 +3,8 @@
 #include "chemistry/ElementTables.h"
 #include "practice/Explanations.h"
 #include "practice/Grading.h"
+#include "practice/Wording.h"
 
-#include <cctype>
 #include <cstddef>
 #include <vector>
 
@@ -146,20 +146,6 @@ Assessment CheckName(const Oxide& oxide, const std::string& answer, bool isOxide
                               name.substr(0, name.find(' ')) + "“."};
 }
 
-// The formula with every count of 1 left out: "Fe1O1" gives "FeO".
-std::string WithoutWrittenOnes(const std::string& formula) {
-    std::string kept;
-    for (std::size_t i = 0; i < formula.size(); ++i) {
-        const bool afterLetter = i > 0 && std::isalpha(static_cast<unsigned char>(formula[i - 1]));
-        const bool beforeDigit =
-            i + 1 < formula.size() && std::isdigit(static_cast<unsigned char>(formula[i + 1]));
-        if (formula[i] != '1' || !afterLetter || beforeDigit) {
-            kept += formula[i];
-        }
-    }
-    return kept;
-}
-
 // What the pupil can learn from a wrong formula: a zero written for O, a
 // count of 1 written out, or the right formula multiplied.
 std::string FormulaNote(const std::string& right, const std::string& given) {
@@ -169,12 +155,12 @@ std::string FormulaNote(const std::string& right, const std::string& given) {
             std::string letter = given;
             letter[i] = 'O';
             if (SplitFormula(letter)) {
-                return "Místo písmene O je tu nula: " + letter + ", ne " + given + ".";
+                return ZeroForOHint(letter, given);
             }
         }
         const std::string plain = WithoutWrittenOnes(given);
         if (plain != given && SplitFormula(plain)) {
-            return "Jednička se ve vzorci nepíše: " + plain + ", ne " + given + ".";
+            return WrittenOneHint(plain, given);
         }
         return "";
     }
@@ -187,7 +173,7 @@ std::string FormulaNote(const std::string& right, const std::string& given) {
     if (factor < 2 || parts->oxygenCount != factor * expected->oxygenCount) {
         return "";
     }
-    return "Vzorec se krátí na nejmenší poměr: " + given + " se píše " + right + ".";
+    return ReduceHint(right, given);
 }
 
 Assessment CheckFormula(const Oxide& oxide, const std::string& answer) {
@@ -221,17 +207,10 @@ int ReadCount(const std::string& text, std::size_t& at) {
     return count >= 2 ? count : 0;
 }
 
-const char* const kRoman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};
-
 // "jeden atom O", "tři atomy O", "pět atomů O"; in words up to eight, as a
 // number after that or when `digits`.
 std::string Atoms(int count, const std::string& symbol, bool digits) {
-    static const char* const kWords[] = {"jeden", "dva",  "tři",  "čtyři",
-                                         "pět",   "šest", "sedm", "osm"};
-    const std::string number =
-        !digits && count >= 1 && count <= 8 ? kWords[count - 1] : std::to_string(count);
-    const char* const noun = count == 1 ? " atom " : count <= 4 ? " atomy " : " atomů ";
-    return number + noun + symbol;
+    return Units(count, kAtom, symbol, digits, 8);
 }
 
 // From the formula to the ending, through the zero sum of the oxidation numbers.
@@ -244,10 +223,10 @@ std::string FromFormula(const FormulaParts& parts, int valence, const std::strin
             : Atoms(parts.oxygenCount, "O", false) + " dává dohromady -" + std::to_string(charge);
     const std::string element = parts.elementCount == 1
                                     ? "atom " + parts.symbol + " tedy +" + std::to_string(charge) +
-                                          ", to je oxidační číslo " + kRoman[valence - 1]
+                                          ", to je oxidační číslo " + Roman(valence)
                                     : Atoms(parts.elementCount, parts.symbol, false) + " tedy +" +
                                           std::to_string(charge) +
-                                          ", každý z nich má oxidační číslo " + kRoman[valence - 1];
+                                          ", každý z nich má oxidační číslo " + Roman(valence);
     return "Součet oxidačních čísel v oxidu je nula. Kyslík má oxidační číslo -II: " + oxygen +
            ", " + element + "; tomu odpovídá koncovka -" + suffix + ".";
 }
@@ -256,7 +235,7 @@ std::string FromFormula(const FormulaParts& parts, int valence, const std::strin
 std::string FromName(const std::string& formula, const std::string& symbol, int valence,
                      const std::string& suffix) {
     const int multiple = valence % 2 == 0 ? valence : 2 * valence;
-    const std::string roman = kRoman[valence - 1];
+    const std::string roman = Roman(valence);
     return "Koncovka -" + suffix + " znamená oxidační číslo " + roman + ". " + symbol + "(" +
            roman + ") a O(-II): nejmenší společný násobek čísel " + std::to_string(valence) +
            " a 2 je " + std::to_string(multiple) + ", tedy " +

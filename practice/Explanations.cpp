@@ -4,33 +4,12 @@
 #include "practice/Naming.h"
 #include "practice/OxidationNumbers.h"
 #include "practice/Selection.h"
+#include "practice/Wording.h"
 
 #include <cstdlib>
 
 namespace practice {
 namespace {
-
-struct Noun {
-    const char* one;
-    const char* few;  // 2 to 4
-    const char* many; // 5 and more
-    bool feminine;
-};
-
-constexpr Noun kAtom = {"atom", "atomy", "atomů", false};
-constexpr Noun kGroup = {"skupina", "skupiny", "skupin", true};
-constexpr Noun kAnion = {"anion", "anionty", "aniontů", false};
-constexpr Noun kCation = {"kation", "kationty", "kationtů", false};
-
-// "jeden atom Cl", "dvě skupiny OH", "5 atomů O"; "2 atomy H" with `digits`.
-std::string Units(int count, const Noun& noun, const std::string& what, bool digits = false) {
-    static const char* const kMasculine[] = {"jeden", "dva", "tři", "čtyři"};
-    static const char* const kFeminine[] = {"jedna", "dvě", "tři", "čtyři"};
-    const std::string number = !digits && count >= 1 && count <= 4
-                                   ? (noun.feminine ? kFeminine : kMasculine)[count - 1]
-                                   : std::to_string(count);
-    return number + " " + (count == 1 ? noun.one : count <= 4 ? noun.few : noun.many) + " " + what;
-}
 
 // The verb after Units: "dávají" for 2 to 4, "dává" otherwise.
 const char* Give(int count) {
@@ -44,12 +23,6 @@ std::string Signed(int number) {
 // A charge as chemists write it after the number: "2-", "1+".
 std::string Charge(int charge) {
     return std::to_string(std::abs(charge)) + (charge > 0 ? "+" : "-");
-}
-
-std::string Roman(int number) {
-    static const char* const kRoman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};
-    const int size = std::abs(number);
-    return size < 1 || size > 8 ? "?" : (number < 0 ? "-" : "") + std::string(kRoman[size - 1]);
 }
 
 // The element that an acid's name is made of, in the nominative: "síra".

@@ -12,19 +12,6 @@ bool IsLetterOrClosing(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ')';
 }
 
-// The text with every count "1" written after a symbol or a parenthesis left out.
-std::string WithoutWrittenOnes(const std::string& text) {
-    std::string kept;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool lone = i > 0 && IsLetterOrClosing(text[i - 1]) &&
-                          (i + 1 == text.size() || text[i + 1] < '0' || text[i + 1] > '9');
-        if (text[i] != '1' || !lone) {
-            kept += text[i];
-        }
-    }
-    return kept;
-}
-
 // The first group in parentheses that repeats, as written inside them: "PO4".
 std::string RepeatedGroup(const Formula& formula) {
     for (const Group& group : formula.groups) {
@@ -73,11 +60,11 @@ std::string UnreadableNote(const std::string& right, const std::string& given,
         std::string letter = given;
         letter[i] = 'O';
         if (letter == right) {
-            return "Místo písmene O je tu nula: " + right + ", ne " + given + ".";
+            return ZeroForOHint(right, given);
         }
     }
     if (WithoutWrittenOnes(given) == right) {
-        return "Jednička se ve vzorci nepíše: " + right + ", ne " + given + ".";
+        return WrittenOneHint(right, given);
     }
     return error;
 }
@@ -103,7 +90,7 @@ std::string Note(const std::string& right, Category category, const std::string&
         return "Atomy souhlasí, ale píšou se v tomto pořadí: " + right + ".";
     }
     if (Factor(givenAtoms, rightAtoms) >= 2) {
-        return "Vzorec se krátí na nejmenší poměr: " + given + " se píše " + right + ".";
+        return ReduceHint(right, given);
     }
     if (category == Category::Peroxide && Factor(rightAtoms, givenAtoms) == 2) {
         return "Skupina O2 peroxidu se nekrátí: " + right + ", ne " + given + ".";
@@ -112,6 +99,30 @@ std::string Note(const std::string& right, Category category, const std::string&
 }
 
 } // namespace
+
+std::string ZeroForOHint(const std::string& meant, const std::string& given) {
+    return "Místo písmene O je tu nula: " + meant + ", ne " + given + ".";
+}
+
+std::string WrittenOneHint(const std::string& meant, const std::string& given) {
+    return "Jednička se ve vzorci nepíše: " + meant + ", ne " + given + ".";
+}
+
+std::string ReduceHint(const std::string& right, const std::string& given) {
+    return "Vzorec se krátí na nejmenší poměr: " + given + " se píše " + right + ".";
+}
+
+std::string WithoutWrittenOnes(const std::string& text) {
+    std::string kept;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool lone = i > 0 && IsLetterOrClosing(text[i - 1]) &&
+                          (i + 1 == text.size() || text[i + 1] < '0' || text[i + 1] > '9');
+        if (text[i] != '1' || !lone) {
+            kept += text[i];
+        }
+    }
+    return kept;
+}
 
 Assessment AssessCompoundFormula(const std::string& right, Category category,
                                  const std::string& given) {

@@ -13,4 +13,13 @@ namespace practice {
 Assessment AssessCompoundFormula(const std::string& right, Category category,
                                  const std::string& given);
 
+// The hints that oxides and the other compounds give for the same slips.
+std::string ZeroForOHint(const std::string& meant, const std::string& given);
+std::string WrittenOneHint(const std::string& meant, const std::string& given);
+std::string ReduceHint(const std::string& right, const std::string& given);
+
+// The formula with every count 1 written after a symbol or a closing
+// parenthesis left out: "Fe1O1" gives "FeO".
+std::string WithoutWrittenOnes(const std::string& formula);
+
 } // namespace practice

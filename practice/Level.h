@@ -20,4 +20,10 @@ inline std::optional<Level> LevelOf(std::string_view field) {
     return std::nullopt;
 }
 
+// Whether a class of level `practising` practises what is taught first at
+// `taught`: a primary class only its own, a secondary class everything.
+inline bool Practises(Level practising, Level taught) {
+    return practising == Level::Secondary || taught == Level::Primary;
+}
+
 } // namespace practice

@@ -73,7 +73,7 @@ OxideList ParseOxideList(std::string_view text) {
 std::vector<Oxide> AtLevel(const std::vector<Oxide>& oxides, Level level) {
     std::vector<Oxide> chosen;
     for (const Oxide& oxide : oxides) {
-        if (level == Level::Secondary || oxide.level == Level::Primary) {
+        if (Practises(level, oxide.level)) {
             chosen.push_back(oxide);
         }
     }

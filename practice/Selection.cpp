@@ -50,8 +50,7 @@ std::vector<std::vector<Question>> Groups(const Selection& selection,
             }
         }
         for (const Compound& compound : compounds) {
-            if (chosen && compound.category == kind &&
-                (selection.level == Level::Secondary || compound.level == Level::Primary)) {
+            if (chosen && compound.category == kind && Practises(selection.level, compound.level)) {
                 Oxide named{
                     compound.formula, compound.names.front(), compound.level,
                     std::vector<std::string>(compound.names.begin() + 1, compound.names.end())};
