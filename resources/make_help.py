@@ -1,8 +1,13 @@
 #!/usr/bin/python3
-"""Builds resources/help.rtf, the text of About > Help, from the Czech text below.
+"""Builds resources/help.rtf, the text of About > Help, from resources/help.txt.
 
     /usr/bin/python3 resources/make_help.py          writes help.rtf
     /usr/bin/python3 resources/make_help.py --check  fails if help.rtf is stale
+
+The Czech text lives in help.txt (UTF-8), so that mending a sentence means
+editing a text, not this script; run the script afterwards and commit both
+files.  The native tests run --check, so a help.rtf that does not match
+help.txt fails the build's tests.
 
 The help is shown in a Rich Edit control that does not wrap words (it scrolls
 sideways instead), so this script breaks the lines itself: it measures every
@@ -14,8 +19,8 @@ The RTF is ANSI code page 1250; Czech letters are written as \\'xx escapes, so
 the file itself is pure ASCII.  After writing, the result is read back with a
 small RTF reader and compared with the source text.
 
-Markup of the source text, one block per paragraph (blocks are separated by
-blank lines, lines of a block are joined with spaces):
+Markup of help.txt, one block per paragraph (blocks are separated by blank
+lines, lines of a block are joined with spaces):
     = text          title
     == text         section heading
     - text          bullet item (each "- " line starts a new item)
@@ -25,7 +30,13 @@ blank lines, lines of a block are joined with spaces):
 Inside a block:
     **text**        bold
     [[text]]        text exactly as the program shows it (never broken)
-    $Fe2O3$         chemical formula; its digits are set as subscripts
+    $Fe2O3$         chemical formula; its digits are set as subscripts,
+                    and _x sets any other character x as one ($X_aO_b$)
+    a //            " //" before a space or the end of the block: a new line
+                    within the paragraph
+A marker left without its partner (a lone $, ** or [[) is an error, and so is
+an oxidation number written with a plus sign (+III): the help writes
+oxidation numbers as III and -II, and only sums and charges with a sign.
 """
 
 import os
@@ -33,235 +44,18 @@ import re
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCE = os.path.join(HERE, "help.txt")
 OUTPUT = os.path.join(HERE, "help.rtf")
 
-HELP_TEXT = """
-= Zemit – nápověda
 
-Zemit pomáhá procvičovat názvosloví oxidů: horní řádek okna najde název
-oxidu podle vzorce, dolní řádek vzorec podle názvu.
+def read_source(path=SOURCE):
+    """The text of help.txt; a byte order mark (Notepad writes one) is dropped."""
+    try:
+        with open(path, encoding="utf-8-sig") as f:
+            return f.read()
+    except UnicodeDecodeError as error:
+        sys.exit("%s is not UTF-8 (%s); save it as UTF-8" % (os.path.relpath(path), error))
 
-== Co je oxid
-
-Oxid je sloučenina kyslíku s jedním dalším prvkem. Kyslík má v oxidech
-oxidační číslo -II, druhý prvek kladné oxidační číslo od 1 do 8. Program
-mu říká valence a ve výsledku píše třeba „3 mocný“.
-
-Název oxidu má dvě slova: **oxid** a přídavné jméno. To se skládá
-z **kmene** názvu prvku a z **koncovky**, která udává oxidační číslo:
-želez + itý, tedy oxid železitý.
-
-== Koncovky a vzorce
-
-X je značka prvku. Jednička se ve vzorci nepíše.
-
-| Ox. číslo | Koncovka | Vzorec | Příklad
-| 1 | -ný | $X2O$ | $Na2O$ oxid sodný
-| 2 | -natý | $XO$ | $CaO$ oxid vápenatý
-| 3 | -itý | $X2O3$ | $Fe2O3$ oxid železitý
-| 4 | -ičitý | $XO2$ | $CO2$ oxid uhličitý
-| 5 | -ičný | $X2O5$ | $N2O5$ oxid dusičný
-| 6 | -ový | $XO3$ | $SO3$ oxid sírový
-| 7 | -istý | $X2O7$ | $Cl2O7$ oxid chloristý
-| 8 | -ičelý | $XO4$ | $OsO4$ oxid osmičelý
-
-Pravidlo: při lichém oxidačním čísle dostane X dvojku a O celé číslo
-($X2O3$, $X2O5$, $X2O7$), při sudém dostane O polovinu čísla ($XO2$,
-$XO3$, $XO4$).
-
-== Jak číst vzorec
-
-Číslice za značkou udává počet atomů: $Fe2O3$ má 2 atomy železa a 3 atomy
-kyslíku. Tři kyslíky mají dohromady 3 · (-2) = -6, dvě železa tedy +6,
-každé z nich 3. Pro vzorec $X_aO_b$ platí:
-
-**oxidační číslo = 2 · b : a**
-
-$Fe2O3$: 2 · 3 : 2 = 3, koncovka -itý, oxid železitý. //
-$SO3$: 2 · 3 : 1 = 6, koncovka -ový, oxid sírový. //
-Výsledek musí být celé číslo od 1 do 8.
-
-Program píše kmen a koncovku zvlášť, aby bylo vidět, z čeho se název
-skládá: [[Fe2O3 = oxid želez - itý  ( 3 mocný)]]. Správně se obě části
-píšou dohromady: oxid železitý. Kmen se přitom někdy trochu změní:
-uhel – uhličitý, sir – sírový, hořč – hořečnatý.
-
-== Horní řádek: název podle vzorce
-
-1. V prvním seznamu vyber značku prvku, třeba Fe. Můžeš ji i napsat:
-   první písmeno velké, druhé malé.
-2. Ve druhém seznamu vyber počet atomů prvku: 1, 2 nebo prázdnou položku.
-3. Ve třetím seznamu nech písmeno O (kyslík).
-4. Ve čtvrtém seznamu vyber počet atomů kyslíku: 1, 2, 3, 4, 5, 7
-   nebo prázdnou položku.
-5. Stiskni horní tlačítko **OK**. Název se objeví pod nápisem **Výsledek**.
-
-**Prázdná položka** znamená jeden atom, stejně jako 1: Fe, prázdná, O,
-prázdná dá [[FeO = oxid želez - natý  ( 2 mocný)]]. Do seznamů počtů
-můžeš napsat i jinou číslici od 1 do 9, vždy jen jednu.
-
-== Dolní řádek: vzorec podle názvu
-
-1. Za slovem Oxid vyber kmen názvu prvku (želez, sir, uhel, dus, chlor,
-   osm, vod, hořč, zlat …).
-2. V dalším seznamu vyber koncovku (ný, natý, itý, ičitý, ičný, ový,
-   istý, ičelý).
-3. Stiskni dolní tlačítko **OK**. Vzorec se objeví pod nápisem **Výsledek**.
-
-Například želez + itý dá $Fe2O3$, sir + ový $SO3$, vod + ný $H2O$,
-uhel + natý $CO$, uhel + ičitý $CO2$, dus + ičný $N2O5$.
-
-Program spojí jakýkoli kmen s jakoukoli koncovkou a nezkoumá, zda takový
-oxid existuje: vod + ičelý dá $HO4$, a ten neexistuje. To program
-neposuzuje, to je na tobě.
-
-== Zvláštní názvy
-
-- $H2O$ je **voda**, ne „oxid vodný“.
-- $Fe3O4$ je **oxid železnato-železitý**: obsahuje železo II i III
-  ($FeO$ · $Fe2O3$), proto 2 · 4 : 3 nevychází celé.
-- $P2O5$ i $P4O10$ jsou **oxid fosforečný** (-ečný je jiný tvar koncovky -ičný).
-- U $CO2$, $MnO$ a $ReO3$ píše program název trochu jinak, například
-  [[CO2 = oxid uhl-ičitý(4-mocný)]].
-
-== Chybová hlášení
-
-- [[Vybrali jste hdonoty z comboboxů ?]] – seznam se značkou prvku nebo
-  seznam s písmenem O je prázdný. Vyber prvek i O.
-- [[Nemůže to být oxid!]] – ve vzorci chybí O, nebo je před ním příliš
-  mnoho znaků. Zkontroluj třetí seznam a značku prvku.
-- [[CHYBA:Za O je více znaků jak jeden]] – za O smí být jen jedna
-  číslice, 10 nejde.
-- [[CHYBA:Za O není číslo, ale znak]] – za O je písmeno nebo jiný znak.
-- [[Neznámý prvek]] – před O jsou tři znaky bez číslice. Značka prvku má
-  jedno nebo dvě písmena.
-- [[CHYBA: počet atomů musí být kladný]] – počet atomů je nula.
-- [[- první prvek nebyl nalezen jako platny!!]] – program takovou značku
-  nezná. Pozor na velká a malá písmena: Fe, ne FE ani fe.
-- [[nema platnou valenci (1-8)!]] – 2 · b : a nedává celé číslo od 1 do 8,
-  třeba u $Fe3O2$ nebo $FeO5$. Oprav počty atomů.
-- [[Neznámý název prvku]], [[Neznámá koncovka]] – v dolním řádku je
-  napsaný kmen nebo koncovka, která není v seznamu. Vyber ji ze seznamu,
-  nebo ji napiš přesně, i s háčky a čárkami.
-
-== Procvičování
-
-Nabídka **Procvičování > Procvičovat...** otevře okno, ve kterém si
-vyzkoušíš, jak názvosloví umíš: oxidů, a když chceš, i hydroxidů,
-halogenidů, sulfidů, peroxidů, kyselin a solí.
-
-1. Zvol, co chceš procvičovat: **Ze vzorce název**, **Z názvu vzorec**
-   nebo **Obojí (náhodně)**, kde se u každé otázky náhodně určí, na co
-   se ptá.
-2. Zvol školu: **Základní škola** (oxidy, které se učí na základní škole:
-   sodík, vápník, hliník, uhlík, dusík, fosfor, síra, chlor, železo, měď,
-   zinek, mangan, chrom, olovo, stříbro, rtuť a další běžné prvky) nebo
-   **Střední škola** (všech 100 oxidů seznamu). Na začátku je zvolená
-   základní škola.
-3. Zaškrtni skupiny sloučenin: na začátku jsou zaškrtnuté jen **oxidy**,
-   můžeš přidat další (hydroxidy, halogenidy, sulfidy, peroxidy,
-   bezkyslíkaté a kyslíkaté kyseliny, soli kyslíkatých kyselin). Kolo
-   bere otázky ze všech zaškrtnutých skupin, z každé aspoň jednu, pokud
-   je otázek dost.
-4. Zvol počet otázek: 5, 10 nebo 20, a stiskni **Začít**. Otázky jdou
-   v náhodném pořadí a v jednom kole se žádná neopakuje.
-5. Napiš odpověď a stiskni Enter. Hned uvidíš, zda je správně. Číslice
-   ve vzorci píšeš obyčejně ($H2SO4$ jako H2SO4), program je ukáže dole.
-
-- U názvu nezáleží na velkých a malých písmenech ani na mezerách navíc.
-  Název bez háčků a čárek (oxid zelezity) se počítá jako správný a program
-  ukáže, jak se píše správně. Uznají se i jiné užívané tvary, třeba oxid
-  berylnatý vedle oxidu beryllnatého nebo oxid arzenitý vedle oxidu
-  arsenitého.
-- Ve vzorci na velkých a malých písmenech záleží: $CO$ je oxid uhelnatý,
-  Co je kobalt. Mezery nevadí. Tečka, čárka nebo středník na konci
-  odpovědi nevadí.
-- Vzorec se píše v nejmenším poměru: $Fe4O6$ místo $Fe2O3$ je špatně.
-  Závorka se nevynechává: $FeO3H3$ místo $Fe(OH)3$ je špatně.
-  Uzná se jen skutečná molekula, která se jmenuje stejně: $P4O10$
-  (oxid fosforečný), $P4O6$, $As4O6$, $Sb4O6$ a $N2O4$ (oxid dusičitý).
-- U špatné odpovědi program ukáže správnou a vysvětlí ji. U názvu
-  ($Fe2O3$) třeba takto: součet oxidačních čísel je nula, tři atomy O
-  dávají dohromady -6, dva atomy Fe tedy +6, každý z nich má oxidační
-  číslo III a tomu odpovídá koncovka -itý. U vzorce (oxid železitý) od
-  koncovky: -itý znamená III, nejmenší společný násobek 3 a 2 je 6, tedy
-  2 atomy Fe a 3 atomy O. Častou chybu (nula místo O, napsaná jednička,
-  nezkrácený vzorec, slovo oxid na konci) program pojmenuje.
-- Enter s prázdnou odpovědí nic nezmění: vysvětlení zůstane vidět.
-
-Na konci kola uvidíš výsledek (třeba 8 z 10) a seznam chyb. Zůstanou
-vidět, dokud nestiskneš **Procvičit chyby** (kolo jen z otázek se
-špatnou odpovědí) nebo **Začít**; Enter nové kolo nezačne. Když stiskneš
-**Začít** uprostřed kola, program se zeptá, zda rozehrané kolo zahodit.
-Nic se neukládá.
-
-Názvy se tu píšou celé, jak se učí ve škole (oxid sírový, oxid
-uhelnatý), ne rozdělené na kmen a koncovku jako v hlavním okně.
-
-== Další skupiny sloučenin
-
-Ve všech skupinách platí totéž co u oxidů: součet oxidačních čísel
-(nábojů) ve vzorci je nula a koncovka říká oxidační číslo kationtu nebo
-centrálního atomu. Skupina atomů, která se ve vzorci opakuje, se píše do
-závorky: $Fe(OH)3$, ne $FeO3H3$; $Ca3(PO4)2$, ne $CaPO4$. Vzorec se
-píše v nejmenším poměru.
-
-**Hydroxidy.** Skupina OH má náboj 1-. Hydroxid železitý: koncovka -itý
-znamená Fe s nábojem 3+, na něj připadají tři skupiny OH, tedy $Fe(OH)3$.
-
-**Halogenidy** (fluoridy, chloridy, bromidy, jodidy). Halogen má
-oxidační číslo -I. $FeCl3$: tři atomy Cl dávají -3, atom Fe tedy +3,
-koncovka -itý: chlorid železitý. $NH4Cl$ je chlorid amonný: kation
-$NH4$ má náboj 1+.
-
-**Sulfidy.** Síra má oxidační číslo -II. $CuS$: atom S dává -2, atom Cu
-tedy +2, koncovka -natý: sulfid měďnatý.
-
-**Peroxidy.** Kyslík má v peroxidu oxidační číslo -I, skupina $O2$ má
-náboj 2- a nekrátí se. $Na2O2$: dva atomy Na mají dohromady +2, každý
-+1: peroxid sodný. $H2O2$ je peroxid vodíku.
-
-**Bezkyslíkaté kyseliny.** Vodík (+I) a halogen (-I) nebo síra (-II);
-název je kyselina a jméno plynu: $HCl$ je kyselina chlorovodíková, $H2S$
-kyselina sulfanová.
-
-**Kyslíkaté kyseliny.** Vodík +I, kyslík -II, zbytek doplní centrální
-atom. $H2SO4$: 2 atomy H dávají +2, 4 atomy O -8, síra tedy +6:
-koncovka -ová, kyselina sírová. Z názvu: při lichém oxidačním čísle je
-ve vzorci 1 atom H, při sudém 2; atomů O je tolik, aby byl součet nula
-(kyselina dusičná: (1 + 5) : 2 = 3, tedy $HNO3$). Výjimky jako $H3PO4$
-je třeba znát.
-
-**Soli kyslíkatých kyselin.** Anion vznikne z kyseliny odtržením vodíků
-a má tolik záporných nábojů, kolik vodíků kyselina ztratila; koncovka
--ová se změní na -an, -ičná na -ičnan, -ečná na -ečnan a tak dál.
-Síran měďnatý: síran je anion kyseliny sírové $SO4$ s nábojem 2-,
-měďnatý je Cu s nábojem 2+; náboje se vyrovnají v poměru 1:1, tedy
-$CuSO4$. Síran amonný je $(NH4)2SO4$.
-
-== Pracovní list
-
-Nabídka **Procvičování > Pracovní list...** uloží pracovní list pro
-žáky. Zvol, na co se má ptát, pro jakou školu, ze kterých skupin
-sloučenin a počet otázek (10, 20 nebo 30), stiskni **Uložit...** a vyber soubor; napoprvé se nabídne
-složka Dokumenty. Uloží se dokument RTF na papír A4, který otevře
-WordPad i Word: nadpis, který říká, co list procvičuje, řádky pro jméno, třídu a datum, očíslované
-otázky s místem pro odpověď a na další stránce **Řešení**. Každý list
-má jiné otázky v jiném pořadí. K názvu souboru bez koncovky .rtf se
-.rtf přidá (8.A se uloží jako 8.A.rtf). Když se list uložit nepodaří,
-program napíše proč: složka neexistuje, soubor je jen pro čtení nebo
-otevřený v jiném programu, nebo do složky nesmíš zapisovat.
-
-== Nabídka
-
-- **File > Exit** ukončí program, stejně jako tlačítko Cancel.
-- **Check new version** zjistí na stránkách autora, jaká verze je
-  k dispozici, a nabídne otevření domovské stránky. Potřebuje internet.
-- **Procvičování** nabízí procvičování a pracovní list, viz výše.
-- **About > About** ukáže verzi programu a odkaz na domovskou stránku.
-- **About > Help** otevře tuto nápovědu. Text v okně lze upravovat, ale
-  nic se neukládá: příště je nápověda zase původní.
-"""
 
 # --------------------------------------------------------------------------
 # Page layout
@@ -618,7 +412,31 @@ def paragraph(props, base, lead, words_by_line):
         props, look_codes(base), lead, emit_runs(words_by_line, base))
 
 
-def build(source=HELP_TEXT):
+# Markers that parse_inline leaves in ordinary text only when their partner is
+# missing, and an oxidation number with a plus sign ("+III" is written "III").
+_LONE_MARKERS = ("$", "**", "[[", "]]")
+_SIGNED_ROMAN = re.compile(r"(?<![\w+])\+[IVX]+\b")
+
+
+def markup_problems(source):
+    """Faults of help.txt that would otherwise reach the pupil unnoticed."""
+    problems = []
+    for block in parse_blocks(source):
+        texts = [block.text] + [cell for row in block.rows for cell in row]
+        for text in texts:
+            shown = "".join(run[0] for run in parse_inline(text, BODY)
+                            if run != BREAK and len(run) == 3)
+            lone = [marker for marker in _LONE_MARKERS if marker in shown]
+            if lone:
+                problems.append("%s without its partner in %r" % (" ".join(lone), text))
+            for m in _SIGNED_ROMAN.finditer(text):
+                problems.append("oxidation number %s with a plus sign in %r (write %s)" % (
+                    m.group(0), "..." + text[max(0, m.start() - 30):m.end() + 30] + "...",
+                    m.group(0)[1:]))
+    return problems
+
+
+def build(source):
     """Returns (rtf, expected plain text)."""
     blocks = parse_blocks(source)
     out = []
@@ -784,14 +602,17 @@ def verify(rtf, expected):
 
 
 def main(argv):
-    rtf, expected = build()
-    problems = verify(rtf, expected)
+    source = read_source()
+    problems = markup_problems(source)
+    rtf, expected = build(source)
+    problems += verify(rtf, expected)
     if problems:
-        sys.exit("help.rtf: " + "; ".join(problems))
+        sys.exit("make_help.py: " + "; ".join(problems))
     if "--check" in argv:
         with open(OUTPUT, "rb") as f:
             if f.read() != rtf.encode("ascii"):
-                sys.exit("help.rtf is out of date; run resources/make_help.py")
+                sys.exit("help.rtf does not match help.txt; "
+                         "run /usr/bin/python3 resources/make_help.py and commit both")
         print("help.rtf is up to date")
         return
     with open(OUTPUT, "wb") as f:
