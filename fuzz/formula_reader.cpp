@@ -1,5 +1,5 @@
 // Feeds arbitrary text to the formula reader and what it reads to the rules of
-// every category: a formula read is written back unchanged, anything else has
+// every kind: a formula read is written back unchanged, anything else has
 // a message; ions found balance their charges, and naming them never fails
 // harder than with an empty name.
 #include "fuzz/FuzzCheck.h"
@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     fuzz::Check(text.size() <= kMaxFormulaLength && WriteFormula(*read.formula) == text);
-    for (int category = 0; category < kCategoryCount; ++category) {
-        const auto which = static_cast<Category>(category);
+    for (const Kind which : Kinds()) {
         const IonsReading found = FindIons(*read.formula, which, charges);
         fuzz::Check(found.ions.has_value() == found.error.empty());
         if (found.ions) {

@@ -3,22 +3,6 @@
 namespace practice {
 namespace {
 
-struct CategoryText {
-    Category category;
-    const char* key;
-    const char* title;
-};
-
-constexpr CategoryText kCategories[kCategoryCount] = {
-    {Category::Hydroxide, "hydroxid", "hydroxidy"},
-    {Category::Halide, "halogenid", "halogenidy"},
-    {Category::Sulfide, "sulfid", "sulfidy"},
-    {Category::Peroxide, "peroxid", "peroxidy"},
-    {Category::BinaryAcid, "bezkyslíkatá", "bezkyslíkaté kyseliny"},
-    {Category::Oxoacid, "kyslíkatá", "kyslíkaté kyseliny"},
-    {Category::Salt, "sůl", "soli kyslíkatých kyselin"},
-};
-
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
     for (;;) {
@@ -38,20 +22,18 @@ std::string ReadLine(std::string_view line, Compound& compound) {
         return "místo 4 polí oddělených tabulátorem (skupina, vzorec, názvy, stupeň) jich má " +
                std::to_string(fields.size());
     }
-    const CategoryText* category = nullptr;
-    for (const CategoryText& known : kCategories) {
-        if (fields[0] == known.key) {
-            category = &known;
-        }
-    }
-    if (category == nullptr) {
+    const std::optional<Kind> kind = KindOf(fields[0]);
+    if (!kind) {
         return "neznámá skupina „" + std::string(fields[0]) + "“";
     }
-    compound.category = category->category;
-    if (fields[1].empty() || fields[1].find(' ') != std::string_view::npos) {
-        return "vzorec je prázdný nebo obsahuje mezeru";
+    compound.kind = *kind;
+    for (const std::string_view formula : Split(fields[1], '|')) {
+        if (formula.empty() || formula.find(' ') != std::string_view::npos) {
+            return "vzorec je prázdný nebo obsahuje mezeru";
+        }
+        (compound.formula.empty() ? compound.formula : compound.molecular.emplace_back()) =
+            formula;
     }
-    compound.formula = fields[1];
     for (const std::string_view name : Split(fields[2], '|')) {
         if (name.empty()) {
             return "prázdný název";
@@ -66,14 +48,6 @@ std::string ReadLine(std::string_view line, Compound& compound) {
 }
 
 } // namespace
-
-const char* CategoryKey(Category category) {
-    return kCategories[static_cast<int>(category)].key;
-}
-
-const char* CategoryTitle(Category category) {
-    return kCategories[static_cast<int>(category)].title;
-}
 
 CompoundList ParseCompoundList(std::string_view text) {
     CompoundList list;
@@ -95,6 +69,11 @@ CompoundList ParseCompoundList(std::string_view text) {
         }
     }
     return list;
+}
+
+const std::vector<Compound>& ListedCompounds() {
+    static const std::vector<Compound> compounds = ParseCompoundList(CompoundListText()).compounds;
+    return compounds;
 }
 
 } // namespace practice

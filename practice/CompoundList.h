@@ -1,8 +1,8 @@
-// Compounds beyond the oxides that a pupil practises, by category, with the
-// names Czech schools teach, compiled in from resources/compounds.tsv. Texts
-// are code page 1250.
+// The compounds a pupil practises, of every kind, with the names Czech schools
+// teach, compiled in from resources/compounds.tsv. Texts are code page 1250.
 #pragma once
 
+#include "practice/Kind.h"
 #include "practice/Level.h"
 
 #include <string>
@@ -11,34 +11,32 @@
 
 namespace practice {
 
-enum class Category { Hydroxide, Halide, Sulfide, Peroxide, BinaryAcid, Oxoacid, Salt };
-constexpr int kCategoryCount = 7;
-
-// The category as the list writes it ("hydroxid") and as the dialogs name it
-// ("hydroxidy").
-const char* CategoryKey(Category category);
-const char* CategoryTitle(Category category);
-
 struct Compound {
-    Category category;
-    std::string formula;            // e.g. "Ca3(PO4)2"
-    std::vector<std::string> names; // the first is shown, all count as right
-    Level level;
+    Kind kind;
+    std::string formula;                // "Fe2O3", "Ca3(PO4)2": the smallest ratio, shown
+    std::vector<std::string> names;     // the first is shown, all count as right
+    Level level = Level::Primary;       // where it is taught first
+    std::vector<std::string> molecular = {}; // real molecules named the same: P4O10 for P2O5
+
+    const std::string& Name() const { return names.front(); }
 };
 
-// The list's text as compiled in: "category<TAB>formula<TAB>names<TAB>level"
-// lines, names split by "|", "#" comment lines.
+// The list's text as compiled in.
 const char* CompoundListText();
 
 struct CompoundList {
     std::vector<Compound> compounds;
-    // One line per malformed line: "řádek 12: neznámá skupina „oxid“".
+    // One line per malformed line: "řádek 12: neznámá skupina „oxidy“".
     std::vector<std::string> errors;
 };
 
-// Reads the list. A line has four fields split by tabs: a known category, a
-// formula without blanks, one or more non-empty names and "ZŠ" or "SŠ". A CR
-// before the line break goes; empty lines and "#" lines are skipped.
+// Reads the list: "kind<TAB>formulas<TAB>names<TAB>level" lines, a known kind,
+// formulas and names split by "|" (the first is the one shown), none empty and
+// no formula with a blank, the level "ZŠ" or "SŠ". A CR before the line break
+// goes; empty lines and "#" lines are skipped.
 CompoundList ParseCompoundList(std::string_view text);
+
+// The compiled-in list, read once.
+const std::vector<Compound>& ListedCompounds();
 
 } // namespace practice

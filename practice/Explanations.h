@@ -1,18 +1,18 @@
-// How the name or the formula of a compound of the compound list follows from
-// the rules, step by step, in the style of the oxides' explanations. Texts are
-// code page 1250 (no minus sign or arrow there: "-" and ":" stand for them).
+// How the answer to a question follows from the rules, step by step, in
+// sentences a pupil can follow: from the formula through the zero sum to the
+// ending and the name, or from the name's parts to the formula. Molecules are
+// explained with oxidation numbers, ionic compounds with the charges of their
+// ions. Texts are code page 1250 (no minus sign or arrow there: "-" and ","
+// stand for them).
 #pragma once
 
-#include "practice/Answers.h"
+#include "practice/Grading.h"
 
 #include <string>
 
 namespace practice {
 
-// Ask::Name: from the formula through the zero sum to the ending and the
-// name. Ask::Formula: from the name's parts (anion, ending) to the formula.
 // Empty when the rules do not read the formula.
-std::string CompoundExplanation(const std::string& formula, const std::string& name,
-                                Category category, Ask ask);
+std::string Explanation(const Question& question);
 
 } // namespace practice

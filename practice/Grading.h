@@ -1,25 +1,51 @@
-// Grading a formula typed for a compound of the compound list: only the
-// formula as the list writes it is right; a wrong one gets a hint where it
-// shows a common slip. Texts are code page 1250.
+// Grading a pupil's answer: one path for every kind of compound. The answer is
+// compared with what the list accepts; a wrong one gets a hint where it shows
+// a common slip. Texts are code page 1250.
 #pragma once
 
-#include "practice/Answers.h"
+#include "practice/CompoundList.h"
 
 #include <string>
 
 namespace practice {
 
-// `given` without blanks and closing punctuation; `right` as the list has it.
-Assessment AssessCompoundFormula(const std::string& right, Category category,
-                                 const std::string& given);
+// What the pupil writes: the name of a shown formula, or the formula of a shown name.
+enum class Ask { Name, Formula };
 
-// The hints that oxides and the other compounds give for the same slips.
-std::string ZeroForOHint(const std::string& meant, const std::string& given);
-std::string WrittenOneHint(const std::string& meant, const std::string& given);
-std::string ReduceHint(const std::string& right, const std::string& given);
+struct Question {
+    Compound compound;
+    Ask ask;
+};
 
-// The formula with every count 1 written after a symbol or a closing
-// parenthesis left out: "Fe1O1" gives "FeO".
-std::string WithoutWrittenOnes(const std::string& formula);
+enum class Grade {
+    Empty,          // nothing typed: not graded
+    Right,          // as the list shows it (case, extra blanks and a final . , ; aside)
+    RightVariant,   // another name the list accepts, such as oxid berylnatý
+    RightSpelling,  // a name typed without (some of) its diacritics
+    RightMolecular, // a real molecule the list names the same, such as P4O10 for P2O5
+    RightGas,       // the gas whose solution the binary acid is: chlorovodík for HCl
+    Wrong,
+};
+
+struct Assessment {
+    Grade grade;
+    // RightSpelling: the name meant, with its diacritics. RightGas: the gas's
+    // name as typed right. Wrong: one sentence on a slip the answer shows, or
+    // empty.
+    std::string note;
+};
+
+// A name is right when it equals an accepted name ignoring case and extra
+// blanks (a no-break space is a blank); letters typed without their
+// diacritics still count. A formula is right when it equals the listed one
+// or one of its molecules, ignoring blanks, case as written. A final full
+// stop, comma or semicolon is ignored in both.
+Assessment Assess(const Question& question, const std::string& answer);
+
+// The names that count as right: the listed ones, and for a binary acid the
+// gas's names made from them (kyselina chlorovodíková: chlorovodík).
+std::vector<std::string> AcceptedNames(const Compound& compound);
+// The gas of a binary acid's name: "kyselina sulfanová" gives "sulfan".
+std::string GasOf(const std::string& acidName);
 
 } // namespace practice

@@ -46,11 +46,10 @@ struct StemChange {
 };
 
 // Stems that change before the ending of one oxidation number: sírový but
-// siřičitý and sirnatý, uhelnatý but uhličitý, cínatý but ciničitý; stems
-// ending in n lose it before -natý (manganatý).
+// siřičitý and sirnatý, uhelnatý but uhličitý; stems ending in n lose it
+// before -natý (cínatý, manganatý).
 constexpr StemChange kStemChanges[] = {
-    {"S", 4, "siř"}, {"S", 6, "sír"},  {"C", 2, "uhel"},
-    {"Sn", 2, "cí"}, {"Sn", 4, "cin"}, {"Mn", 2, "manga"},
+    {"S", 4, "siř"}, {"S", 6, "sír"}, {"C", 2, "uhel"}, {"Sn", 2, "cí"}, {"Mn", 2, "manga"},
 };
 
 // Cations named by the element's genitive rather than an adjective.
@@ -145,22 +144,50 @@ std::string EndingFor(const std::string& symbol, int number, Form form) {
                                    : ending->anion;
 }
 
-std::string CompoundName(Category category, const Ions& ions) {
+std::vector<std::string> EndingsOf(int number, Form form) {
+    std::vector<std::string> endings;
+    if (number < 1 || number > 8) {
+        return endings;
+    }
+    for (const Ending* ending : {&kEndings[number - 1], number == 5 ? &kEcny : nullptr}) {
+        if (ending != nullptr) {
+            endings.push_back(form == Form::Adjective ? ending->adjective
+                              : form == Form::Acid    ? ending->acid
+                                                      : ending->anion);
+        }
+    }
+    return endings;
+}
+
+int NumberOfEnding(const std::string& ending, Form form) {
+    for (int number = 1; number <= 8; ++number) {
+        for (const std::string& known : EndingsOf(number, form)) {
+            if (known == ending) {
+                return number;
+            }
+        }
+    }
+    return 0;
+}
+
+std::string CompoundName(Kind kind, const Ions& ions) {
     const std::string cation = CationAdjective(ions.cation.formula, ions.cation.charge);
     const BinaryAnion* binary = FindBinary(ions.central);
-    switch (category) {
-    case Category::Hydroxide:
+    switch (kind) {
+    case Kind::Oxide:
+        return Words("oxid", cation);
+    case Kind::Hydroxide:
         return Words("hydroxid", cation);
-    case Category::Peroxide:
+    case Kind::Peroxide:
         return Words("peroxid", cation);
-    case Category::Halide:
-    case Category::Sulfide:
+    case Kind::Halide:
+    case Kind::Sulfide:
         return binary != nullptr ? Words(binary->noun, cation) : "";
-    case Category::BinaryAcid:
+    case Kind::BinaryAcid:
         return binary != nullptr ? Words("kyselina", binary->acid) : "";
-    case Category::Oxoacid:
+    case Kind::Oxoacid:
         return Words("kyselina", AcidAdjective(ions.central, ions.atoms, ions.oxidation));
-    case Category::Salt:
+    case Kind::Salt:
         return Words(AnionNoun(ions.central, ions.atoms, ions.oxidation), cation);
     }
     return "";

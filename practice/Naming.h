@@ -3,10 +3,11 @@
 // tables. Texts are code page 1250; an empty text where a table has no row.
 #pragma once
 
-#include "practice/CompoundList.h"
+#include "practice/Kind.h"
 #include "practice/OxidationNumbers.h"
 
 #include <string>
+#include <vector>
 
 namespace practice {
 
@@ -22,7 +23,14 @@ std::string AnionNoun(const std::string& central, int atoms, int number);
 enum class Form { Adjective, Acid, Anion };
 std::string EndingFor(const std::string& symbol, int number, Form form);
 
-// The compound's name: "hydroxid železitý", "kyselina sírová", "síran amonný".
-std::string CompoundName(Category category, const Ions& ions);
+// The endings an oxidation number can take in a form, whatever the element:
+// "itý" for III; "ičný" and "ečný" for V. None beyond I to VIII.
+std::vector<std::string> EndingsOf(int number, Form form);
+// The oxidation number an ending stands for in the form; 0 for none.
+int NumberOfEnding(const std::string& ending, Form form);
+
+// The compound's name: "oxid železitý", "kyselina sírová", "síran amonný";
+// empty where the tables lack a word.
+std::string CompoundName(Kind kind, const Ions& ions);
 
 } // namespace practice

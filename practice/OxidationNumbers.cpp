@@ -17,8 +17,9 @@ constexpr Number kFixedCations[] = {
 // The anions of halides, sulfides and binary acids.
 constexpr Number kBinaryAnions[] = {{"F", -1}, {"Cl", -1}, {"Br", -1}, {"I", -1}, {"S", -2}};
 
-// What a formula of each category looks like, in the order of Category.
-constexpr const char* kShapes[kCategoryCount] = {
+// What a formula of each kind looks like, in the order of Kind.
+constexpr const char* kShapes[kKindCount] = {
+    "oxid má tvar Na2O, CO2 nebo Fe2O3",
     "hydroxid má tvar NaOH nebo Fe(OH)3",
     "halogenid má tvar NaCl nebo FeCl3 (F, Cl, Br, I)",
     "sulfid má tvar Na2S nebo CuS",
@@ -122,8 +123,8 @@ IonsReading Refused(const std::string& error) {
     return {std::nullopt, error};
 }
 
-IonsReading Misshapen(Category category) {
-    return Refused(std::string("Vzorec nemá správný tvar: ") + kShapes[static_cast<int>(category)] +
+IonsReading Misshapen(Kind kind) {
+    return Refused(std::string("Vzorec nemá správný tvar: ") + kShapes[static_cast<int>(kind)] +
                    ".");
 }
 
@@ -132,8 +133,8 @@ const char* kTooHigh = "Vyšlo by oxidační číslo vyšší než VIII: takový
 constexpr int kHighest = 8;
 
 // The anion of a hydroxide, halide, sulfide or peroxide after its cation.
-bool BinaryAnion(Groups& groups, Category category, Ions& ions) {
-    if (category == Category::Hydroxide) {
+bool BinaryAnion(Groups& groups, Kind kind, Ions& ions) {
+    if (kind == Kind::Hydroxide) {
         int count = 0;
         if (const Group* group = groups.Parenthesised()) {
             const auto& atoms = group->atoms;
@@ -156,7 +157,7 @@ bool BinaryAnion(Groups& groups, Category category, Ions& ions) {
         return false;
     }
     ions.central = atom->symbol;
-    if (category == Category::Peroxide) {
+    if (kind == Kind::Peroxide) {
         ions.anion = {"O2", atom->count / 2, -2};
         ions.atoms = 2;
         ions.oxidation = -1;
@@ -164,7 +165,7 @@ bool BinaryAnion(Groups& groups, Category category, Ions& ions) {
     }
     const Number* anion = Find(kBinaryAnions, atom->symbol);
     const bool sulfur = atom->symbol == "S";
-    if (anion == nullptr || sulfur != (category == Category::Sulfide)) {
+    if (anion == nullptr || sulfur != (kind == Kind::Sulfide)) {
         return false;
     }
     ions.anion = {atom->symbol, atom->count, anion->number};
@@ -173,18 +174,38 @@ bool BinaryAnion(Groups& groups, Category category, Ions& ions) {
     return true;
 }
 
-IonsReading Acid(Groups& groups, Category category) {
+// An element and oxygen, both bare: Fe2O3.
+IonsReading Oxide(Groups& groups) {
+    const Atom* element = groups.Bare();
+    const Atom* oxygen = element != nullptr && element->symbol != "O" ? groups.Bare("O") : nullptr;
+    if (oxygen == nullptr || !groups.Done()) {
+        return Misshapen(Kind::Oxide);
+    }
+    const int total = 2 * oxygen->count;
+    if (total % element->count != 0) {
+        return Refused(kNotWhole);
+    }
+    Ions ions{};
+    ions.cation = {element->symbol, element->count, total / element->count};
+    ions.anion = {"O", oxygen->count, -2};
+    ions.central = "O";
+    ions.atoms = 1;
+    ions.oxidation = -2;
+    return ions.cation.charge > kHighest ? Refused(kTooHigh) : IonsReading{ions, ""};
+}
+
+IonsReading Acid(Groups& groups, Kind kind) {
     Ions ions{};
     const Atom* hydrogen = groups.Bare("H");
     if (hydrogen == nullptr) {
-        return Misshapen(category);
+        return Misshapen(kind);
     }
     ions.cation = {"H", hydrogen->count, 1};
-    if (category == Category::BinaryAcid) {
+    if (kind == Kind::BinaryAcid) {
         const Atom* atom = groups.Bare();
         const Number* anion = atom != nullptr ? Find(kBinaryAnions, atom->symbol) : nullptr;
         if (anion == nullptr || atom->count != 1 || !groups.Done()) {
-            return Misshapen(category);
+            return Misshapen(kind);
         }
         if (hydrogen->count != -anion->number) {
             return Refused("Anion " + atom->symbol + " má náboj " + std::to_string(anion->number) +
@@ -198,7 +219,7 @@ IonsReading Acid(Groups& groups, Category category) {
     }
     Atom central;
     if (!groups.Oxoanion(ions.anion, central, ions.oxygens) || ions.anion.count != 1) {
-        return Misshapen(category);
+        return Misshapen(kind);
     }
     ions.anion.charge = -hydrogen->count;
     ions.central = central.symbol;
@@ -216,12 +237,12 @@ IonsReading Acid(Groups& groups, Category category) {
 AnionCharges AnionChargesOf(const std::vector<Compound>& compounds) {
     AnionCharges charges;
     for (const Compound& compound : compounds) {
-        if (compound.category != Category::Oxoacid) {
+        if (compound.kind != Kind::Oxoacid) {
             continue;
         }
         const FormulaReading read = ReadFormula(compound.formula);
         const IonsReading acid =
-            read.formula ? FindIons(*read.formula, Category::Oxoacid, {}) : IonsReading{};
+            read.formula ? FindIons(*read.formula, Kind::Oxoacid, {}) : IonsReading{};
         if (acid.ions) {
             const Ion& anion = acid.ions->anion;
             const auto known = charges.find(anion.formula);
@@ -232,24 +253,27 @@ AnionCharges AnionChargesOf(const std::vector<Compound>& compounds) {
     return charges;
 }
 
-IonsReading FindIons(const Formula& formula, Category category, const AnionCharges& charges) {
+IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& charges) {
     Groups groups(formula);
-    if (category == Category::BinaryAcid || category == Category::Oxoacid) {
-        return Acid(groups, category);
+    if (kind == Kind::Oxide) {
+        return Oxide(groups);
+    }
+    if (kind == Kind::BinaryAcid || kind == Kind::Oxoacid) {
+        return Acid(groups, kind);
     }
     Ions ions{};
     Atom central;
     const bool shaped =
         groups.Cation(ions.cation) &&
-        (category == Category::Salt ? groups.Oxoanion(ions.anion, central, ions.oxygens)
-                                    : BinaryAnion(groups, category, ions));
+        (kind == Kind::Salt ? groups.Oxoanion(ions.anion, central, ions.oxygens)
+                                    : BinaryAnion(groups, kind, ions));
     if (!shaped || ions.anion.count == 0) {
-        return Misshapen(category);
+        return Misshapen(kind);
     }
     Ion& cation = ions.cation;
     Ion& anion = ions.anion;
     const Number* fixed = Find(kFixedCations, cation.formula);
-    if (category == Category::Salt) {
+    if (kind == Kind::Salt) {
         ions.central = central.symbol;
         ions.atoms = central.count;
         const auto known = charges.find(anion.formula);
@@ -285,6 +309,12 @@ IonsReading FindIons(const Formula& formula, Category category, const AnionCharg
                        std::to_string(cation.charge) + ".");
     }
     return {ions, ""};
+}
+
+std::optional<Ions> IonsOf(const std::string& formula, Kind kind) {
+    static const AnionCharges charges = AnionChargesOf(ListedCompounds());
+    const FormulaReading read = ReadFormula(formula);
+    return read.formula ? FindIons(*read.formula, kind, charges).ions : std::nullopt;
 }
 
 } // namespace practice

@@ -1,6 +1,6 @@
-// Oxidation numbers of a compound of the list's categories, found from its
+// Oxidation numbers of a compound of the list, found from its
 // formula the way a pupil finds them: fixed numbers where the rules give them
-// (O -II, -I in peroxides; H +I in acids; OH -I; NH4 +I; halogens -I; S -II),
+// (O -II, -I in peroxides; H I in acids; OH 1-; NH4 1+; halogens -I; S -II),
 // the rest from the zero sum. Messages are Czech, code page 1250.
 #pragma once
 
@@ -22,10 +22,10 @@ struct Ion {
 };
 
 struct Ions {
-    Ion cation; // a metal (its charge is its oxidation number), NH4, or H in acids
+    Ion cation; // an element (its charge is its oxidation number), NH4, or H in acids
     Ion anion;
-    // The element that names the anion and its oxidation number: Cl -I in
-    // FeCl3, S -II in CuS, O -I in Na2O2, O -II in OH, S +VI in SO4. Oxoanions
+    // The element that names the anion and its oxidation number: O -II in
+    // Fe2O3, Cl -I in FeCl3, S -II in CuS, O -I in Na2O2, O -II in OH, S +VI in SO4. Oxoanions
     // hold `atoms` of it (2 in Cr2O7) and `oxygens` oxygen atoms besides.
     std::string central;
     int atoms;
@@ -46,6 +46,10 @@ struct IonsReading {
 
 // Salts take the cation's charge where it is always the same (Na +I, Ca +II,
 // Al +III, NH4 +I ...), else the anion's from `charges`.
-IonsReading FindIons(const Formula& formula, Category category, const AnionCharges& charges);
+IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& charges);
+
+// The same for a compound of the list, with the charges of the list's
+// oxoanions; nothing when its formula does not read.
+std::optional<Ions> IonsOf(const std::string& formula, Kind kind);
 
 } // namespace practice

@@ -1,5 +1,6 @@
 #include "practice/Round.h"
 
+#include "practice/Explanations.h"
 #include "practice/Selection.h"
 
 #include <algorithm>
@@ -31,11 +32,11 @@ void ShuffleFront(std::vector<T>& items, std::size_t count, std::mt19937& genera
 }
 
 const std::string& Shown(const Question& question) {
-    return question.ask == Ask::Name ? question.oxide.formula : question.oxide.name;
+    return question.ask == Ask::Name ? question.compound.formula : question.compound.Name();
 }
 
 const std::string& Expected(const Question& question) {
-    return question.ask == Ask::Name ? question.oxide.name : question.oxide.formula;
+    return question.ask == Ask::Name ? question.compound.Name() : question.compound.formula;
 }
 
 std::string VerdictText(const Question& question, const Assessment& assessment) {
@@ -46,7 +47,10 @@ std::string VerdictText(const Question& question, const Assessment& assessment) 
     case Grade::Right:
         return shown + ": správně.";
     case Grade::RightVariant:
-        return shown + ": správně, píše se také " + question.oxide.name + ".";
+        return shown + ": správně, píše se také " + question.compound.Name() + ".";
+    case Grade::RightGas:
+        return shown + ": správně, " + assessment.note + " je plyn " + question.compound.formula +
+               " a jeho roztok ve vodě je " + question.compound.Name() + ".";
     case Grade::RightSpelling:
         return shown + ": správně, jen se píše s diakritikou: " + assessment.note + ".";
     case Grade::RightMolecular:
@@ -60,15 +64,6 @@ std::string VerdictText(const Question& question, const Assessment& assessment) 
 }
 
 } // namespace
-
-std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
-                                uint32_t seed) {
-    std::vector<Question> group;
-    for (const Oxide& oxide : oxides) {
-        group.push_back({oxide, Ask::Name});
-    }
-    return DrawRound(std::vector<std::vector<Question>>{group}, count, direction, seed);
-}
 
 std::vector<Question> DrawRound(const std::vector<std::vector<Question>>& groups, int count,
                                 Direction direction, uint32_t seed) {
@@ -145,7 +140,7 @@ std::string Round::TaskText() const {
     if (Finished()) {
         return "";
     }
-    const std::string kind = KindSingular(Current().category);
+    const std::string kind = KindSingular(Current().compound.kind);
     return (Current().ask == Ask::Name ? "Napiš název " : "Napiš vzorec ") + kind + ":";
 }
 

@@ -2,7 +2,7 @@
 // mistakes, and the texts the practice dialog shows. Code page 1250.
 #pragma once
 
-#include "practice/Answers.h"
+#include "practice/Grading.h"
 
 #include <cstdint>
 #include <string>
@@ -13,15 +13,12 @@ namespace practice {
 // What the pupil is asked for, chosen in the dialogs.
 enum class Direction { FormulaToName, NameToFormula, Mixed };
 
-// `count` different oxides of the list in random order (all of them when the
-// list is shorter); in a mixed round each question asks for the name or the
-// formula at random, not in turns. The same seed gives the same round.
-std::vector<Question> DrawRound(const std::vector<Oxide>& oxides, int count, Direction direction,
-                                uint32_t seed);
-// The same across groups of questions (one group per kind of compound): the
-// groups give a question each in turn, in an order drawn from the seed, until
-// the round is full, so every group has its share; then the questions are
-// shuffled.
+// `count` different questions drawn across groups (one group per kind of
+// compound): the groups give a question each in turn, in an order drawn from
+// the seed, until the round is full, so every group has its share (all of
+// them when the groups hold fewer); then the questions are shuffled. In a
+// mixed round each question asks for the name or the formula at random, not
+// in turns. The same seed gives the same round.
 std::vector<Question> DrawRound(const std::vector<std::vector<Question>>& groups, int count,
                                 Direction direction, uint32_t seed);
 // The same questions in an order drawn from the seed.

@@ -1,60 +1,21 @@
 #include "practice/Selection.h"
 
+#include <algorithm>
+
 namespace practice {
-namespace {
-
-struct KindText {
-    const char* plural;   // after "názvosloví"
-    const char* singular; // after "Napiš název"
-};
-
-// The oxides, then the categories in the order of Category.
-constexpr KindText kTexts[1 + kCategoryCount] = {
-    {"oxidů", "oxidu"},
-    {"hydroxidů", "hydroxidu"},
-    {"halogenidů", "halogenidu"},
-    {"sulfidů", "sulfidu"},
-    {"peroxidů", "peroxidu"},
-    {"bezkyslíkatých kyselin", "kyseliny"},
-    {"kyslíkatých kyselin", "kyseliny"},
-    {"solí kyslíkatých kyselin", "soli"},
-};
-
-int Index(const std::optional<Category>& kind) {
-    return kind ? 1 + static_cast<int>(*kind) : 0;
-}
-
-} // namespace
-
-std::vector<std::optional<Category>> Kinds() {
-    std::vector<std::optional<Category>> kinds = {std::nullopt};
-    for (int i = 0; i < kCategoryCount; ++i) {
-        kinds.push_back(static_cast<Category>(i));
-    }
-    return kinds;
-}
 
 std::vector<std::vector<Question>> Groups(const Selection& selection,
-                                          const std::vector<Oxide>& oxides,
                                           const std::vector<Compound>& compounds) {
     std::vector<std::vector<Question>> groups;
-    for (const std::optional<Category>& kind : Kinds()) {
-        bool chosen = false;
-        for (const std::optional<Category>& wanted : selection.kinds) {
-            chosen = chosen || wanted == kind;
+    for (const Kind kind : Kinds()) {
+        if (std::find(selection.kinds.begin(), selection.kinds.end(), kind) ==
+            selection.kinds.end()) {
+            continue;
         }
         std::vector<Question> group;
-        if (chosen && !kind) {
-            for (const Oxide& oxide : AtLevel(oxides, selection.level)) {
-                group.push_back({oxide, Ask::Name});
-            }
-        }
         for (const Compound& compound : compounds) {
-            if (chosen && compound.category == kind && Practises(selection.level, compound.level)) {
-                Oxide named{
-                    compound.formula, compound.names.front(), compound.level,
-                    std::vector<std::string>(compound.names.begin() + 1, compound.names.end())};
-                group.push_back({std::move(named), Ask::Name, compound.category});
+            if (compound.kind == kind && Practises(selection.level, compound.level)) {
+                group.push_back({compound, Ask::Name});
             }
         }
         if (!group.empty()) {
@@ -64,32 +25,12 @@ std::vector<std::vector<Question>> Groups(const Selection& selection,
     return groups;
 }
 
-const std::vector<Oxide>& ListedOxides() {
-    static const std::vector<Oxide> oxides = ParseOxideList(OxideListText()).oxides;
-    return oxides;
-}
-
-const std::vector<Compound>& ListedCompounds() {
-    static const std::vector<Compound> compounds = ParseCompoundList(CompoundListText()).compounds;
-    return compounds;
-}
-
-std::string KindPlural(const std::optional<Category>& kind) {
-    return kTexts[Index(kind)].plural;
-}
-
-std::string KindSingular(const std::optional<Category>& kind) {
-    return kTexts[Index(kind)].singular;
-}
-
 std::string CoverageText(const std::vector<Question>& questions) {
     std::vector<std::string> covered;
-    for (const std::optional<Category>& kind : Kinds()) {
-        for (const Question& question : questions) {
-            if (question.category == kind) {
-                covered.push_back(KindPlural(kind));
-                break;
-            }
+    for (const Kind kind : Kinds()) {
+        if (std::any_of(questions.begin(), questions.end(),
+                        [kind](const Question& q) { return q.compound.kind == kind; })) {
+            covered.push_back(KindPlural(kind));
         }
     }
     std::string text = "názvosloví";
@@ -97,6 +38,30 @@ std::string CoverageText(const std::vector<Question>& questions) {
         text += (i == 0 ? " " : i + 1 == covered.size() ? " a " : ", ") + covered[i];
     }
     return text;
+}
+
+std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int wanted,
+                          Level level, const std::string& what) {
+    int available = 0;
+    for (const auto& group : groups) {
+        available += static_cast<int>(group.size());
+    }
+    if (available >= wanted) {
+        return "";
+    }
+    const std::string school = level == Level::Primary ? "na základní škole" : "na střední škole";
+    if (available == 0) {
+        return "Vybraným skupinám neodpovídá " + school + " žádná sloučenina.";
+    }
+    const bool few = available >= 2 && available <= 4;
+    const std::string compounds = available == 1 ? "jedna sloučenina"
+                                  : few ? std::to_string(available) + " sloučeniny"
+                                        : std::to_string(available) + " sloučenin";
+    const std::string questions = std::to_string(available) +
+                                  (available == 1 ? " otázku" : few ? " otázky" : " otázek");
+    return std::string("Vybraným skupinám ") + (few ? "odpovídají " : "odpovídá ") + school +
+           " jen " + compounds + ": " + what + " bude mít " + questions + " místo " +
+           std::to_string(wanted) + ".";
 }
 
 } // namespace practice

@@ -1,6 +1,7 @@
-// Czech wording that the explanations of every kind share: counted nouns
-// ("tři atomy O", "dvě skupiny OH") and Roman oxidation numbers. Texts are
-// code page 1250.
+// Czech wording that the explanations and hints of every kind share: counted
+// nouns ("tři atomy O", "dvě skupiny OH"), oxidation numbers in Roman numerals
+// (a positive one without a sign: "III", "-II"), and element names where a
+// symbol would read as a numeral. Texts are code page 1250.
 #pragma once
 
 #include <string>
@@ -12,19 +13,35 @@ struct Noun {
     const char* few;  // 2 to 4
     const char* many; // 5 and more
     bool feminine;
+    const char* accusative; // of one
 };
 
-constexpr Noun kAtom = {"atom", "atomy", "atomů", false};
-constexpr Noun kGroup = {"skupina", "skupiny", "skupin", true};
-constexpr Noun kAnion = {"anion", "anionty", "aniontů", false};
-constexpr Noun kCation = {"kation", "kationty", "kationtů", false};
+constexpr Noun kAtom = {"atom", "atomy", "atomů", false, "atom"};
+constexpr Noun kGroup = {"skupina", "skupiny", "skupin", true, "skupinu"};
+constexpr Noun kAnion = {"anion", "anionty", "aniontů", false, "anion"};
+constexpr Noun kCation = {"kation", "kationty", "kationtů", false, "kation"};
 
 // "jeden atom Cl", "dvě skupiny OH", "5 atomů O": the count in words up to
 // `wordsUpTo` (at most 8), in digits above it or with `digits` ("2 atomy H").
 std::string Units(int count, const Noun& noun, const std::string& what, bool digits = false,
-                  int wordsUpTo = 4);
+                  int wordsUpTo = 8);
+// The verb after Units: "dávají" for 2 to 4, "dává" otherwise; the same for
+// any verb given as its two forms.
+const char* Verb(int count, const char* singular = "dává", const char* plural = "dávají");
 
 // "III", "-II"; "?" beyond VIII.
 std::string Roman(int number);
+// "+6", "-8", "0".
+std::string Signed(int number);
+// A charge as chemists write it after the number: "2-", "1+".
+std::string Charge(int charge);
+
+// The element's Czech name in the nominative ("síra", "kobalt"); empty for a
+// symbol the table lacks.
+std::string ElementName(const std::string& symbol);
+// How a sentence names the element after "atom" or on its own: the symbol,
+// but "jodu"/"jod" and "vanadu"/"vanad" for I and V, which read as numerals.
+std::string SymbolAfterAtom(const std::string& symbol);
+std::string SymbolAlone(const std::string& symbol);
 
 } // namespace practice

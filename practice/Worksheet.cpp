@@ -32,13 +32,22 @@ std::string RtfFormula(const std::string& formula) {
 }
 
 std::string Shown(const Question& question) {
-    return question.ask == Ask::Name ? RtfFormula(question.oxide.formula)
-                                     : RtfText(question.oxide.name);
+    return question.ask == Ask::Name ? RtfFormula(question.compound.formula)
+                                     : RtfText(question.compound.Name());
 }
 
+// The answer the key shows first, then in brackets what also counts as right,
+// so that marking by hand accepts what the program accepts.
 std::string Answer(const Question& question) {
-    return question.ask == Ask::Name ? RtfText(question.oxide.name)
-                                     : RtfFormula(question.oxide.formula);
+    const Compound& compound = question.compound;
+    const bool name = question.ask == Ask::Name;
+    const std::vector<std::string> accepted = name ? AcceptedNames(compound) : compound.molecular;
+    std::string key = name ? RtfText(compound.Name()) : RtfFormula(compound.formula);
+    for (std::size_t i = name ? 1 : 0; i < accepted.size(); ++i) {
+        key += (i == (name ? 1u : 0u) ? " (" : ", ") +
+               (name ? RtfText(accepted[i]) : RtfFormula(accepted[i]));
+    }
+    return key + (accepted.size() > (name ? 1u : 0u) ? ")" : "");
 }
 
 std::string Task(const std::vector<Question>& questions) {
@@ -47,11 +56,11 @@ std::string Task(const std::vector<Question>& questions) {
     bool mixed = false;
     for (const Question& question : questions) {
         (question.ask == Ask::Name ? names : formulas) = true;
-        mixed = mixed || question.category != questions.front().category;
+        mixed = mixed || question.compound.kind != questions.front().compound.kind;
     }
     const std::string what = questions.empty() ? "oxidů"
                              : mixed           ? "sloučenin"
-                                               : KindPlural(questions.front().category);
+                                               : KindPlural(questions.front().compound.kind);
     if (names && formulas) {
         return "Ke vzorcům napiš názvy " + what + ", k názvům jejich vzorce.";
     }
@@ -118,17 +127,17 @@ std::string WithRtfExtension(const std::string& path) {
 }
 
 std::string SaveFailedText(const std::string& path, SaveFailure failure) {
-    const char* reason = "Zkontroluj, zda složka existuje a zda do ní smíš zapisovat.";
+    const char* reason = "Zkontrolujte, zda složka existuje a zda do ní lze zapisovat.";
     switch (failure) {
     case SaveFailure::MissingFolder:
-        reason = "Složka neexistuje. Vyber jinou.";
+        reason = "Složka neexistuje. Vyberte jinou.";
         break;
     case SaveFailure::ReadOnlyOrOpen:
-        reason = "Soubor je jen pro čtení nebo otevřený v jiném programu. Zavři ho tam, nebo "
-                 "zvol jiný název.";
+        reason = "Soubor je jen pro čtení nebo otevřený v jiném programu. Zavřete ho tam, nebo "
+                 "zvolte jiný název.";
         break;
     case SaveFailure::FolderNotWritable:
-        reason = "Do této složky nesmíš zapisovat. Vyber jinou, třeba Dokumenty.";
+        reason = "Do této složky nelze zapisovat. Vyberte jinou, třeba Dokumenty.";
         break;
     case SaveFailure::Other:
         break;

@@ -1,7 +1,7 @@
 // The printable worksheet: its RTF text and the file name it is saved under.
 #pragma once
 
-#include "practice/Answers.h"
+#include "practice/Grading.h"
 
 #include <string>
 #include <vector>

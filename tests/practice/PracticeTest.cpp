@@ -1,5 +1,8 @@
-// Grading, explanations, rounds and the worksheet text, window-free.
+// Rounds, the worksheet text and where a text's formula counts are lowered.
+#include "practice/Explanations.h"
 #include "practice/Round.h"
+#include "practice/Selection.h"
+#include "practice/Subscripts.h"
 #include "practice/Worksheet.h"
 
 #include <gtest/gtest.h>
@@ -10,165 +13,101 @@ using namespace practice;
 
 namespace {
 
-const Oxide kIron = {"Fe2O3", "oxid železitý"};
-const Oxide kPhosphorus = {"P2O5", "oxid fosforečný", Level::Primary, {}, {"P4O10"}};
-const Oxide kCarbon = {"CO", "oxid uhelnatý"};
-const Oxide kCarbonDioxide = {"CO2", "oxid uhličitý"};
-const Oxide kBeryllium = {"BeO", "oxid beryllnatý", Level::Secondary, {"oxid berylnatý"}};
+const Compound kIron = {Kind::Oxide, "Fe2O3", {"oxid železitý"}};
+const Compound kCarbon = {Kind::Oxide, "CO", {"oxid uhelnatý"}};
+const Compound kPhosphorus = {Kind::Oxide, "P2O5", {"oxid fosforečný"}, Level::Primary, {"P4O10"}};
+const Compound kSulfane = {
+    Kind::BinaryAcid, "H2S", {"kyselina sulfanová", "kyselina sirovodíková"}};
+const Compound kSulfate = {Kind::Salt, "CuSO4", {"síran měďnatý"}};
+const Compound kPeroxide = {Kind::Peroxide, "Na2O2", {"peroxid sodný"}};
 
-TEST(Practice, AnswerChecks) {
-    const std::string reduce = "Vzorec se krátí na nejmenší poměr: ";
-    struct Case {
-        Oxide oxide;
-        Ask ask;
-        std::string answer;
-        Grade grade;
-        std::string note = "";
-    };
-    const Case cases[] = {
-        {kIron, Ask::Name, "oxid železitý", Grade::Right},
-        {kIron, Ask::Name, "  Oxid \t ŽELEZITÝ ", Grade::Right},
-        {kIron, Ask::Name, "oxid zelezity", Grade::RightSpelling, "oxid železitý"},
-        {kIron, Ask::Name, "OXID ZELEZITÝ", Grade::RightSpelling, "oxid železitý"},
-        {kIron, Ask::Name, "oxid železnatý", Grade::Wrong},
-        {kIron, Ask::Name, "oxid železítý", Grade::Wrong}, // a wrong accent is no missing one
-        {kIron, Ask::Name, "oxidželezitý", Grade::Wrong},
-        {kIron, Ask::Name, " \t ", Grade::Empty},
-        {kIron, Ask::Name, "železitý oxid", Grade::Wrong, "Název oxidu začíná slovem „oxid“."},
-        {kIron, Ask::Name, "oxid železitý.", Grade::Right},
-        {kIron, Ask::Name, "oxid železitý ;", Grade::Right},
-        {kIron, Ask::Name, "oxid\xA0železitý", Grade::Right},
-        {kIron, Ask::Name, " . ", Grade::Empty},
-        {kBeryllium, Ask::Name, "oxid berylnatý", Grade::RightVariant},
-        {kBeryllium, Ask::Name, "oxid berylnaty", Grade::RightSpelling, "oxid berylnatý"},
-        {kIron, Ask::Formula, "Fe2O3", Grade::Right},
-        {kIron, Ask::Formula, " Fe2 O 3 ", Grade::Right},
-        {kIron, Ask::Formula, "Fe2O3,", Grade::Right},
-        {kIron, Ask::Formula, "Fe2O3\xA0", Grade::Right},
-        {kIron, Ask::Formula, "fe2o3", Grade::Wrong},
-        {kIron, Ask::Formula, "Fe4O6", Grade::Wrong, reduce + "Fe4O6 se píše Fe2O3."},
-        {kCarbon, Ask::Formula, "C2O2", Grade::Wrong, reduce + "C2O2 se píše CO."},
-        {{"NO", "oxid dusnatý"}, Ask::Formula, "N2O2", Grade::Wrong, reduce + "N2O2 se píše NO."},
-        {{"Na2O", "oxid sodný"},
-         Ask::Formula,
-         "Na4O2",
-         Grade::Wrong,
-         reduce + "Na4O2 se píše Na2O."},
-        {{"ClO2", "oxid chloričitý"},
-         Ask::Formula,
-         "Cl2O4",
-         Grade::Wrong,
-         reduce + "Cl2O4 se píše ClO2."},
-        {kIron, Ask::Formula, "Fe3O4", Grade::Wrong},
-        {kIron, Ask::Formula, "Fe2O6", Grade::Wrong},
-        {kIron, Ask::Formula, "Fe04O6", Grade::Wrong},
-        {kIron, Ask::Formula, "Fe4000O6000", Grade::Wrong},
-        {kIron, Ask::Formula, "Fe203", Grade::Wrong,
-         "Místo písmene O je tu nula: Fe2O3, ne Fe203."},
-        {{"FeO", "oxid železnatý"},
-         Ask::Formula,
-         "Fe1O1",
-         Grade::Wrong,
-         "Jednička se ve vzorci nepíše: FeO, ne Fe1O1."},
-        {{"FeO", "oxid železnatý"},
-         Ask::Formula,
-         "FeO1",
-         Grade::Wrong,
-         "Jednička se ve vzorci nepíše: FeO, ne FeO1."},
-        {kPhosphorus, Ask::Formula, "P4O10", Grade::RightMolecular},
-        {kPhosphorus, Ask::Formula, "P8O20", Grade::Wrong, reduce + "P8O20 se píše P2O5."},
-        {kCarbon, Ask::Formula, "Co", Grade::Wrong},
-        {kCarbonDioxide, Ask::Formula, "C1O2", Grade::Wrong,
-         "Jednička se ve vzorci nepíše: CO2, ne C1O2."},
-        {kCarbonDioxide, Ask::Formula, "CO2O", Grade::Wrong},
-        {kCarbon, Ask::Formula, "", Grade::Empty},
-    };
-    for (const Case& c : cases) {
-        const Assessment assessment = Assess({c.oxide, c.ask}, c.answer);
-        EXPECT_EQ(assessment.grade, c.grade) << c.answer;
-        EXPECT_EQ(assessment.note, c.note) << c.answer;
-    }
-}
-
-TEST(Practice, Explanations) {
-    const std::string sum =
-        "Součet oxidačních čísel v oxidu je nula. Kyslík má oxidační číslo -II: ";
-    struct Case {
-        Oxide oxide;
-        Ask ask;
-        std::string text;
-    };
-    const Case cases[] = {
-        {kIron, Ask::Name,
-         sum + "tři atomy O dávají dohromady -6, dva atomy Fe tedy +6, každý z nich má oxidační "
-               "číslo III; tomu odpovídá koncovka -itý."},
-        {kCarbon, Ask::Name,
-         sum + "jeden atom O dává -2, atom C tedy +2, to je oxidační číslo II; tomu odpovídá "
-               "koncovka -natý."},
-        {kPhosphorus, Ask::Name,
-         sum + "pět atomů O dává dohromady -10, dva atomy P tedy +10, každý z nich má oxidační "
-               "číslo V; tomu odpovídá koncovka -ečný."},
-        {{"N2O5", "?"},
-         Ask::Name,
-         sum + "pět atomů O dává dohromady -10, dva atomy N tedy +10, každý z nich má oxidační "
-               "číslo V; tomu odpovídá koncovka -ičný."},
-        {kIron, Ask::Formula,
-         "Koncovka -itý znamená oxidační číslo III. Fe(III) a O(-II): nejmenší společný násobek "
-         "čísel 3 a 2 je 6, tedy 2 atomy Fe a 3 atomy O: Fe2O3."},
-        {{"SO3", "oxid sírový"},
-         Ask::Formula,
-         "Koncovka -ový znamená oxidační číslo VI. S(VI) a O(-II): nejmenší společný násobek "
-         "čísel 6 a 2 je 6, tedy 1 atom S a 3 atomy O: SO3."},
-        {kPhosphorus, Ask::Formula,
-         "Koncovka -ečný znamená oxidační číslo V. P(V) a O(-II): nejmenší společný násobek "
-         "čísel 5 a 2 je 10, tedy 2 atomy P a 5 atomů O: P2O5."},
-        {{"Fe3O4", "oxid železnato-železitý"}, Ask::Name, ""},
-        {{"", "?"}, Ask::Formula, ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Explanation(c.oxide, c.ask), c.text) << c.oxide.formula;
-    }
-}
-
-std::vector<Oxide> Oxides(int count) {
-    std::vector<Oxide> oxides;
+std::vector<std::vector<Question>> OneGroup(int count) {
+    std::vector<Question> group;
     for (int i = 1; i <= count; ++i) {
-        oxides.push_back({"X" + std::to_string(i) + "O", "oxid " + std::to_string(i)});
+        group.push_back({{Kind::Oxide, "X" + std::to_string(i) + "O", {"?"}}, Ask::Name});
     }
-    return oxides;
+    return {group};
 }
 
 std::vector<std::string> Formulas(const std::vector<Question>& questions) {
     std::vector<std::string> formulas;
     for (const Question& question : questions) {
-        formulas.push_back(question.oxide.formula);
+        formulas.push_back(question.compound.formula);
     }
     return formulas;
 }
 
 TEST(Practice, RoundsAreDrawnWithoutRepeatsAndFromTheSeed) {
-    const std::vector<Oxide> oxides = Oxides(40);
-    const auto round = DrawRound(oxides, 20, Direction::Mixed, 7);
+    const auto groups = OneGroup(40);
+    const auto round = DrawRound(groups, 20, Direction::Mixed, 7);
     const auto formulas = Formulas(round);
     EXPECT_EQ(std::set<std::string>(formulas.begin(), formulas.end()).size(), 20u);
-    EXPECT_EQ(Formulas(DrawRound(oxides, 20, Direction::Mixed, 7)), formulas);
-    EXPECT_NE(Formulas(DrawRound(oxides, 20, Direction::Mixed, 8)), formulas);
+    EXPECT_EQ(Formulas(DrawRound(groups, 20, Direction::Mixed, 7)), formulas);
+    EXPECT_NE(Formulas(DrawRound(groups, 20, Direction::Mixed, 8)), formulas);
     std::set<Ask> asks;
     for (const Question& question : round) {
         asks.insert(question.ask);
     }
     EXPECT_EQ(asks.size(), 2u) << "a mixed round asks both ways";
-    EXPECT_EQ(DrawRound(oxides, 5, Direction::NameToFormula, 1).back().ask, Ask::Formula);
-    EXPECT_EQ(DrawRound(oxides, 50, Direction::FormulaToName, 1).size(), 40u);
-    EXPECT_EQ(DrawRound(std::vector<Oxide>{}, 10, Direction::Mixed, 1).size(), 0u);
+    EXPECT_EQ(DrawRound(groups, 5, Direction::NameToFormula, 1).back().ask, Ask::Formula);
+    EXPECT_EQ(DrawRound(groups, 50, Direction::FormulaToName, 1).size(), 40u);
+    EXPECT_EQ(DrawRound({}, 10, Direction::Mixed, 1).size(), 0u);
     const auto again = Formulas(Shuffled(round, 3));
     EXPECT_EQ(std::multiset<std::string>(again.begin(), again.end()),
               std::multiset<std::string>(formulas.begin(), formulas.end()));
 }
 
+TEST(Practice, RoundsDrawEveryChosenKind) {
+    Selection all;
+    all.kinds = Kinds();
+    const auto groups = Groups(all, ListedCompounds());
+    ASSERT_EQ(groups.size(), 8u);
+    for (const auto& group : groups) {
+        for (const Question& question : group) {
+            EXPECT_EQ(question.compound.level, Level::Primary) << question.compound.formula;
+            EXPECT_EQ(question.compound.kind, group.front().compound.kind);
+        }
+    }
+    const auto round = DrawRound(groups, 10, Direction::Mixed, 5);
+    std::set<Kind> kinds;
+    std::set<std::string> formulas;
+    for (const Question& question : round) {
+        kinds.insert(question.compound.kind);
+        formulas.insert(question.compound.formula);
+    }
+    EXPECT_EQ(round.size(), 10u);
+    EXPECT_EQ(kinds.size(), 8u) << "each kind at least once";
+    EXPECT_EQ(formulas.size(), 10u) << "no compound twice";
+    EXPECT_EQ(Groups(Selection{}, ListedCompounds()).size(), 1u) << "oxides alone at first";
+}
+
+// A choice with fewer compounds than questions is said before it starts.
+TEST(Practice, ShortfallIsSaid) {
+    const Selection peroxides{{Kind::Peroxide}, Level::Primary};
+    const Selection acids{{Kind::BinaryAcid}, Level::Primary};
+    const Selection both{{Kind::BinaryAcid, Kind::Peroxide}, Level::Secondary};
+    const auto text = [](const Selection& selection, int wanted, const char* what) {
+        return ShortfallText(Groups(selection, ListedCompounds()), wanted, selection.level, what);
+    };
+    EXPECT_EQ(text(peroxides, 10, "kolo"), "Vybraným skupinám odpovídá na základní škole jen "
+                                           "jedna sloučenina: kolo bude mít 1 otázku místo 10.");
+    EXPECT_EQ(text(acids, 30, "pracovní list"),
+              "Vybraným skupinám odpovídají na základní škole jen 3 sloučeniny: pracovní list "
+              "bude mít 3 otázky místo 30.");
+    EXPECT_EQ(text(both, 20, "kolo"), "Vybraným skupinám odpovídá na střední škole jen 11 "
+                                      "sloučenin: kolo bude mít 11 otázek místo 20.");
+    EXPECT_EQ(text(both, 11, "kolo"), "") << "exactly enough";
+    EXPECT_EQ(ShortfallText({}, 5, Level::Primary, "kolo"),
+              "Vybraným skupinám neodpovídá na základní škole žádná sloučenina.");
+}
+
 TEST(Practice, RoundKeepsScoreAndMistakes) {
-    Round round({{kIron, Ask::Name}, {kCarbon, Ask::Formula}, {kPhosphorus, Ask::Formula}});
-    EXPECT_EQ(round.ProgressText(), "Otázka 1 z 3, správně 0");
+    Round round({{kIron, Ask::Name},
+                 {kCarbon, Ask::Formula},
+                 {kSulfane, Ask::Name},
+                 {kPeroxide, Ask::Formula},
+                 {kPhosphorus, Ask::Formula}});
+    EXPECT_EQ(round.ProgressText(), "Otázka 1 z 5, správně 0");
     EXPECT_FALSE(round.Begun());
     EXPECT_EQ(round.TaskText() + " " + round.PromptText(), "Napiš název oxidu: Fe2O3");
     EXPECT_EQ(round.Answer("  ").text, "Napiš odpověď a stiskni Enter.");
@@ -181,15 +120,23 @@ TEST(Practice, RoundKeepsScoreAndMistakes) {
     EXPECT_EQ(wrong.grade, Grade::Wrong);
     EXPECT_EQ(wrong.text, "oxid uhelnatý: špatně, správně je CO.\r\nVzorec se krátí na nejmenší "
                           "poměr: C2O2 se píše CO.\r\n" +
-                              Explanation(kCarbon, Ask::Formula));
-    EXPECT_EQ(round.ProgressText(), "Otázka 3 z 3, správně 1");
+                              Explanation({kCarbon, Ask::Formula}));
+    EXPECT_EQ(round.TaskText(), "Napiš název kyseliny:");
+    EXPECT_EQ(round.Answer("sirovodík").text,
+              "H2S: správně, sirovodík je plyn H2S a jeho roztok ve vodě je kyselina sulfanová.");
+    EXPECT_EQ(round.Answer("Na2O").text,
+              "peroxid sodný: špatně, správně je Na2O2.\r\nNa2O je oxid sodný. Peroxid má "
+              "skupinu O2, v níž má každý atom O oxidační číslo -I: Na2O2.\r\n" +
+                  Explanation({kPeroxide, Ask::Formula}));
+    EXPECT_EQ(round.ProgressText(), "Otázka 5 z 5, správně 2");
     EXPECT_EQ(round.Answer("P4O10").text, "oxid fosforečný: správně, obvykle se píše P2O5.");
     EXPECT_TRUE(round.Finished());
     EXPECT_FALSE(round.Begun());
-    EXPECT_EQ(round.ProgressText(), "Konec kola, správně 2");
-    EXPECT_EQ(round.ScoreText(), "Výsledek: 2 z 3");
-    EXPECT_EQ(round.MistakesText(), "oxid uhelnatý: odpověď „C2O2“, správně CO");
-    ASSERT_EQ(round.MistakeQuestions().size(), 1u);
+    EXPECT_EQ(round.ProgressText(), "Konec kola, správně 3");
+    EXPECT_EQ(round.ScoreText(), "Výsledek: 3 z 5");
+    EXPECT_EQ(round.MistakesText(), "oxid uhelnatý: odpověď „C2O2“, správně CO\r\n"
+                                    "peroxid sodný: odpověď „Na2O“, správně Na2O2");
+    ASSERT_EQ(round.MistakeQuestions().size(), 2u);
     EXPECT_EQ(round.MistakeQuestions()[0].ask, Ask::Formula);
 }
 
@@ -210,7 +157,7 @@ TEST(Practice, RtfTextAndFileNames) {
     const std::pair<SaveFailure, std::string> failures[] = {
         {SaveFailure::MissingFolder, "Složka neexistuje."},
         {SaveFailure::ReadOnlyOrOpen, "Soubor je jen pro čtení nebo otevřený v jiném programu."},
-        {SaveFailure::FolderNotWritable, "Do této složky nesmíš zapisovat."},
+        {SaveFailure::FolderNotWritable, "Do této složky nelze zapisovat."},
     };
     for (const auto& [failure, reason] : failures) {
         const std::string text = SaveFailedText("D:\\8.A.rtf", failure);
@@ -223,7 +170,7 @@ TEST(Practice, RtfTextAndFileNames) {
 
 TEST(Practice, WorksheetHasQuestionsPageBreakAndKeyOnA4) {
     const std::string rtf =
-        WorksheetRtf({{kIron, Ask::Name}, {{"SO3", "oxid sírový"}, Ask::Formula}});
+        WorksheetRtf({{kIron, Ask::Name}, {{Kind::Oxide, "SO3", {"oxid sírový"}}, Ask::Formula}});
     EXPECT_EQ(rtf.find_first_not_of("\t\n\r !\"#$%&'()*+,-./0123456789:;<=>?@"
                                     "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
                                     "abcdefghijklmnopqrstuvwxyz{|}~"),
@@ -247,6 +194,54 @@ TEST(Practice, WorksheetHasQuestionsPageBreakAndKeyOnA4) {
     const std::size_t second = key.find("2.\\tab oxid s\\'edrov\\'fd\\tab SO{\\sub 3}");
     EXPECT_LT(first, second);
     EXPECT_NE(second, std::string::npos);
+}
+
+TEST(Practice, WorksheetTitleSaysWhatItCoversAndTheKeyWhatCounts) {
+    struct Case {
+        std::vector<Question> questions;
+        std::string title;
+        std::string task;
+    };
+    const Question oxide = {kIron, Ask::Name};
+    const Case cases[] = {
+        {{oxide}, "názvosloví oxidů", "Napiš názvy oxidů."},
+        {{{kSulfate, Ask::Name}, {kSulfate, Ask::Formula}},
+         "názvosloví solí kyslíkatých kyselin",
+         "Ke vzorcům napiš názvy solí kyslíkatých kyselin, k názvům jejich vzorce."},
+        {{{kSulfate, Ask::Name}, {kSulfane, Ask::Name}, oxide},
+         "názvosloví oxidů, bezkyslíkatých kyselin a solí kyslíkatých kyselin",
+         "Napiš názvy sloučenin."},
+    };
+    for (const Case& c : cases) {
+        const std::string rtf = WorksheetRtf(c.questions);
+        EXPECT_NE(rtf.find("\\b " + RtfText("Pracovní list: " + c.title) + "\\par"),
+                  std::string::npos)
+            << c.title;
+        EXPECT_NE(rtf.find("\\b " + RtfText(c.task) + "\\b0"), std::string::npos) << c.task;
+    }
+    const std::string rtf = WorksheetRtf(
+        {{kSulfane, Ask::Name}, {kPhosphorus, Ask::Formula}, {kCarbon, Ask::Formula}});
+    const std::string key = rtf.substr(rtf.find("\\page"));
+    EXPECT_NE(key.find(RtfText("kyselina sulfanová (kyselina sirovodíková, sulfan, sirovodík)")),
+              std::string::npos);
+    EXPECT_NE(key.find("P{\\sub 2}O{\\sub 5} (P{\\sub 4}O{\\sub 1}{\\sub 0})"), std::string::npos);
+    EXPECT_NE(key.find("\\tab CO\\par"), std::string::npos) << "nothing in brackets";
+}
+
+TEST(Practice, SubscriptSpans) {
+    const std::pair<std::string, std::vector<Span>> cases[] = {
+        {"", {}},
+        {"7", {}},
+        {"O2", {{1, 1}}},
+        {"Fe2(SO4)3", {{2, 1}, {6, 1}, {8, 1}}},
+        {"C12H22O11", {{1, 2}, {4, 2}, {7, 2}}},
+        {"2 atomy H dávají +2, Cu s nábojem 2+, (+2) + 2 · (-1) = 0", {}},
+        {"8 : 2 = 4 atomy O: H2SO4.", {{20, 1}, {23, 1}}},
+    };
+    for (const auto& [text, spans] : cases) {
+        const std::vector<char> exact(text.begin(), text.end()); // no terminator to lean on
+        EXPECT_EQ(SubscriptSpans(std::string_view(exact.data(), exact.size())), spans) << text;
+    }
 }
 
 } // namespace

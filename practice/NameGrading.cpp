@@ -1,0 +1,107 @@
+// Grading a name: the accepted names, then the hints for a wrong one.
+#include "practice/Grading.h"
+#include "practice/GradingParts.h"
+#include "practice/NamedElements.h"
+#include "practice/Text.h"
+#include "practice/Wording.h"
+
+#include <cstddef>
+
+namespace practice {
+namespace {
+
+// The first word of the name stands last in the answer: "železitý oxid".
+std::string WordOrderHint(const std::string& given, const std::string& name) {
+    const std::vector<std::string> words = Words(Folded(name));
+    const std::vector<std::string> typed = Words(given);
+    if (words.size() < 2 || typed.size() < 2 || typed.front() == words.front() ||
+        typed.back() != words.front()) {
+        return "";
+    }
+    return "Název začíná slovem „" + words.front() + "“.";
+}
+
+// The word that names an element ends as another oxidation number would:
+// "oxid železnatý" for Fe2O3.
+std::string EndingHint(const Compound& compound, const std::string& given) {
+    const std::vector<std::string> right = Words(Folded(compound.Name()));
+    const std::vector<std::string> typed = Words(given);
+    if (typed.size() != right.size()) {
+        return "";
+    }
+    for (const NamedElement& element : NamedElements(compound)) {
+        if (element.word >= right.size()) {
+            continue;
+        }
+        const std::string& word = right[element.word];
+        const std::string ending = EndingIn(word, element.number, element.form);
+        const std::string stem = Plain(word.substr(0, word.size() - ending.size()));
+        const std::string other = Plain(typed[element.word]);
+        // A stem may lose its last letter before an ending: cín, cínatý.
+        for (const std::string& start : {stem, stem.substr(0, stem.size() - 1)}) {
+            if (ending.empty() || start.size() < 2 || other.compare(0, start.size(), start) != 0) {
+                continue;
+            }
+            const std::string rest = other.substr(start.size());
+            for (int number = 1; number <= 8; ++number) {
+                for (const std::string& candidate : EndingsOf(number, element.form)) {
+                    if (number != element.number && Plain(candidate) == rest) {
+                        return "Koncovka -" + candidate + " znamená oxidační číslo " +
+                               Roman(number) + "; " + SymbolAlone(element.symbol) +
+                               " má tu oxidační číslo " + Roman(element.number) + ", tedy -" +
+                               ending + ".";
+                    }
+                }
+            }
+        }
+    }
+    return "";
+}
+
+} // namespace
+
+std::string GasOf(const std::string& acidName) {
+    const std::string ending = "ová"; // kyselina chlorovodíková: chlorovodík
+    const std::vector<std::string> words = Words(acidName);
+    const std::string& adjective = words.back();
+    return words.size() == 2 && EndsWith(adjective, ending)
+               ? adjective.substr(0, adjective.size() - ending.size())
+               : "";
+}
+
+std::vector<std::string> AcceptedNames(const Compound& compound) {
+    std::vector<std::string> names = compound.names;
+    if (compound.kind == Kind::BinaryAcid) {
+        for (const std::string& name : compound.names) {
+            if (!GasOf(name).empty()) {
+                names.push_back(GasOf(name));
+            }
+        }
+    }
+    return names;
+}
+
+Assessment AssessName(const Compound& compound, const std::string& answer) {
+    const std::vector<std::string> names = AcceptedNames(compound);
+    const std::size_t listed = compound.names.size();
+    const std::string given = Folded(Trimmed(answer));
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (given == Folded(names[i])) {
+            return {i == 0 ? Grade::Right : i < listed ? Grade::RightVariant : Grade::RightGas,
+                    i < listed ? "" : names[i]};
+        }
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (SameButDiacritics(given, names[i])) {
+            return {Grade::RightSpelling, names[i]};
+        }
+    }
+    for (const std::string& hint : {WordOrderHint(given, compound.Name()), EndingHint(compound, given)}) {
+        if (!hint.empty()) {
+            return {Grade::Wrong, hint};
+        }
+    }
+    return {Grade::Wrong, ""};
+}
+
+} // namespace practice

@@ -1,0 +1,146 @@
+// Grading answers of every kind: one path, one row per accepted form and per hint.
+#include "practice/Grading.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace practice;
+
+namespace {
+
+// The listed compound written so.
+Compound Listed(const std::string& formula) {
+    const auto& list = ListedCompounds();
+    const auto found = std::find_if(list.begin(), list.end(),
+                                    [&](const Compound& c) { return c.formula == formula; });
+    EXPECT_NE(found, list.end()) << formula;
+    return found != list.end() ? *found : Compound{Kind::Oxide, formula, {"?"}};
+}
+
+struct Case {
+    std::string formula; // of the listed compound asked about
+    Ask ask;
+    std::string answer;
+    Grade grade;
+    std::string note = "";
+};
+
+
+template <std::size_t N> void Check(const Case (&cases)[N]) {
+    for (const Case& c : cases) {
+        const Assessment assessment = Assess({Listed(c.formula), c.ask}, c.answer);
+        EXPECT_EQ(assessment.grade, c.grade) << c.formula << ": " << c.answer;
+        EXPECT_EQ(assessment.note, c.note) << c.formula << ": " << c.answer;
+    }
+}
+
+TEST(Grading, NamesAcceptedAndTheirHints) {
+    const Case cases[] = {
+        {"Fe2O3", Ask::Name, "  Oxid \t ŽELEZITÝ. ", Grade::Right},
+        {"Fe2O3", Ask::Name, "oxid\xA0železitý ;", Grade::Right},
+        {"Fe2O3", Ask::Name, "OXID ZELEZITÝ", Grade::RightSpelling, "oxid železitý"},
+        {"Fe2O3", Ask::Name, "oxid železítý", Grade::Wrong}, // a wrong accent is no missing one
+        {"Fe2O3", Ask::Name, "oxidželezitý", Grade::Wrong},
+        {"Fe2O3", Ask::Name, " . ", Grade::Empty},
+        {"BeO", Ask::Name, "oxid berylnatý", Grade::RightVariant},
+        {"BeO", Ask::Name, "oxid berylnaty", Grade::RightSpelling, "oxid berylnatý"},
+        {"SnCl4", Ask::Name, "chlorid cíničitý", Grade::Right},
+        {"SnO2", Ask::Name, "oxid ciničitý", Grade::RightSpelling, "oxid cíničitý"},
+        {"Bi2S3", Ask::Name, "sulfid vizmutitý", Grade::RightVariant},
+        {"H2S", Ask::Name, "kyselina sirovodíková", Grade::RightVariant},
+        {"HCl", Ask::Name, "Chlorovodík", Grade::RightGas, "chlorovodík"},
+        {"H2S", Ask::Name, "sirovodík", Grade::RightGas, "sirovodík"},
+        {"H2S", Ask::Name, "sulfan", Grade::RightGas, "sulfan"},
+        // Word order, in every kind.
+        {"Fe2O3", Ask::Name, "železitý oxid", Grade::Wrong, "Název začíná slovem „oxid“."},
+        {"H2SO4", Ask::Name, "sírová kyselina", Grade::Wrong, "Název začíná slovem „kyselina“."},
+        // An ending that stands for another oxidation number.
+        {"Fe2O3", Ask::Name, "oxid železnatý", Grade::Wrong,
+         "Koncovka -natý znamená oxidační číslo II; Fe má tu oxidační číslo III, tedy -itý."},
+        {"SnO2", Ask::Name, "oxid cinaty", Grade::Wrong,
+         "Koncovka -natý znamená oxidační číslo II; Sn má tu oxidační číslo IV, tedy -ičitý."},
+        {"Na2SO4", Ask::Name, "siřičitan sodný", Grade::Wrong,
+         "Koncovka -ičitan znamená oxidační číslo IV; S má tu oxidační číslo VI, tedy -an."},
+        {"HNO3", Ask::Name, "kyselina dusitá", Grade::Wrong,
+         "Koncovka -itá znamená oxidační číslo III; N má tu oxidační číslo V, tedy -ičná."},
+        {"CuSO4", Ask::Name, "síran měďný", Grade::Wrong,
+         "Koncovka -ný znamená oxidační číslo I; Cu má tu oxidační číslo II, tedy -natý."},
+        {"Fe2O3", Ask::Name, "oxid měďnatý", Grade::Wrong},
+    };
+    Check(cases);
+}
+
+TEST(Grading, FormulasAcceptedAndTheirHints) {
+    const std::string repeat = " patří do závorky a počet za závorkou říká, kolikrát se opakuje: ";
+    const std::string reduce = "Vzorec se krátí na nejmenší poměr: ";
+    const Case cases[] = {
+        {"Fe(OH)3", Ask::Formula, " Fe (OH) 3 ;", Grade::Right},
+        {"P2O5", Ask::Formula, "P4O10", Grade::RightMolecular},
+        {"Fe(OH)3", Ask::Formula, "", Grade::Empty},
+        // Letter case, in oxides as in the other kinds.
+        {"Fe2O3", Ask::Formula, "fe2o3", Grade::Wrong,
+         "Ve vzorci záleží na velikosti písmen: značka prvku začíná velkým písmenem, její "
+         "druhé písmeno je malé. Správně je Fe2O3."},
+        {"CO2", Ask::Formula, "Co2", Grade::Wrong,
+         "Ve vzorci záleží na velikosti písmen: Co je kobalt. Správně je CO2."},
+        {"Fe(OH)3", Ask::Formula, "FE(OH)3", Grade::Wrong,
+         "Ve vzorci záleží na velikosti písmen: značka prvku začíná velkým písmenem, její "
+         "druhé písmeno je malé. Správně je Fe(OH)3."},
+        // Slips the reader refuses.
+        {"Fe2O3", Ask::Formula, "Fe203", Grade::Wrong,
+         "Místo písmene O je tu nula: Fe2O3, ne Fe203."},
+        {"Ca3(PO4)2", Ask::Formula, "Ca3(P04)2", Grade::Wrong,
+         "Místo písmene O je tu nula: Ca3(PO4)2, ne Ca3(P04)2."},
+        {"NaOH", Ask::Formula, "Na(OH)", Grade::Wrong,
+         "Závorka se píše jen kolem skupiny, která se opakuje: NaOH."},
+        {"NaOH", Ask::Formula, "Na(OH)1", Grade::Wrong,
+         "Závorka se píše jen kolem skupiny, která se opakuje: NaOH."},
+        {"NH4Cl", Ask::Formula, "(NH4)Cl", Grade::Wrong,
+         "Závorka se píše jen kolem skupiny, která se opakuje: NH4Cl."},
+        {"FeO", Ask::Formula, "Fe1O1", Grade::Wrong,
+         "Jednička se ve vzorci nepíše: FeO, ne Fe1O1."},
+        {"CuSO4", Ask::Formula, "Cu1SO4", Grade::Wrong,
+         "Jednička se ve vzorci nepíše: CuSO4, ne Cu1SO4."},
+        {"Fe(OH)3", Ask::Formula, "Fe(OH", Grade::Wrong, "Chybí zavírací závorka."},
+        {"Fe2O3", Ask::Formula, "Fe4000O6000", Grade::Wrong, "Počet „4000“ je příliš velký."},
+        // Slips in formulas that read.
+        {"Fe(OH)3", Ask::Formula, "FeO3H3", Grade::Wrong, "Skupina OH" + repeat + "Fe(OH)3."},
+        {"Ca3(PO4)2", Ask::Formula, "Ca3PO42", Grade::Wrong,
+         "Skupina PO4" + repeat + "Ca3(PO4)2."},
+        {"H2SO4", Ask::Formula, "SO4H2", Grade::Wrong,
+         "Atomy souhlasí, ale píší se v tomto pořadí: H2SO4."},
+        {"Fe2O3", Ask::Formula, "Fe4O6", Grade::Wrong, reduce + "Fe4O6 se píše Fe2O3."},
+        {"Fe(OH)3", Ask::Formula, "Fe2(OH)6", Grade::Wrong, reduce + "Fe2(OH)6 se píše Fe(OH)3."},
+        {"P2O5", Ask::Formula, "P8O20", Grade::Wrong, reduce + "P8O20 se píše P2O5."},
+        {"Na2O2", Ask::Formula, "Na4O4", Grade::Wrong,
+         "Počty se krátí, ale skupina O2 zůstává celá: Na2O2."},
+        {"H2O2", Ask::Formula, "H4O4", Grade::Wrong,
+         "Počty se krátí, ale skupina O2 zůstává celá: H2O2."},
+        {"Na2O2", Ask::Formula, "NaO", Grade::Wrong, "Skupina O2 peroxidu se nekrátí: Na2O2, ne NaO."},
+        {"BaO2", Ask::Formula, "BaO", Grade::Wrong,
+         "BaO je oxid barnatý. Peroxid má skupinu O2, v níž má každý atom O oxidační číslo -I: "
+         "BaO2."},
+        {"Fe2O3", Ask::Formula, "Fe3O2", Grade::Wrong, "Počty jsou prohozené: Fe2O3, ne Fe3O2."},
+        {"Al2(SO4)3", Ask::Formula, "Al3(SO4)2", Grade::Wrong,
+         "Počty jsou prohozené: Al2(SO4)3, ne Al3(SO4)2."},
+        {"Fe2(SO4)3", Ask::Formula, "FeSO4", Grade::Wrong,
+         "FeSO4 je síran železnatý (Fe II); železitý znamená Fe III: Fe2(SO4)3."},
+        {"Fe2O3", Ask::Formula, "FeO", Grade::Wrong,
+         "FeO je oxid železnatý (Fe II); železitý znamená Fe III: Fe2O3."},
+        {"H2SO4", Ask::Formula, "H2SO3", Grade::Wrong,
+         "H2SO3 je kyselina siřičitá (S IV); sírová znamená S VI: H2SO4."},
+        {"Ca3(PO4)2", Ask::Formula, "Ca(PO4)2", Grade::Wrong},
+    };
+    Check(cases);
+}
+
+TEST(Grading, AcceptedNamesAddTheGasOnlyToBinaryAcids) {
+    EXPECT_EQ(AcceptedNames(Listed("H2S")),
+              (std::vector<std::string>{"kyselina sulfanová", "kyselina sirovodíková", "sulfan",
+                                        "sirovodík"}));
+    EXPECT_EQ(AcceptedNames(Listed("H2SO4")), (std::vector<std::string>{"kyselina sírová"}));
+    EXPECT_EQ(GasOf("kyselina"), "");
+}
+
+} // namespace
