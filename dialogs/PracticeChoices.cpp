@@ -57,9 +57,9 @@ practice::Selection ChosenSelection(HWND dialog) {
     practice::Selection selection;
     selection.kinds.clear();
     const auto kinds = practice::Kinds();
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (IsDlgButtonChecked(dialog, IDC_KIND_OXIDES + static_cast<int>(i)) == BST_CHECKED) {
-            selection.kinds.push_back(kinds[i]);
+    for (const practice::Kind kind : kinds) {
+        if (IsDlgButtonChecked(dialog, IDC_KIND_OXIDES + static_cast<int>(kind)) == BST_CHECKED) {
+            selection.kinds.push_back(kind);
         }
     }
     selection.level = IsDlgButtonChecked(dialog, IDC_LEVEL_SECONDARY) == BST_CHECKED
@@ -68,20 +68,25 @@ practice::Selection ChosenSelection(HWND dialog) {
     return selection;
 }
 
-bool KindChosen(HWND dialog, const char* caption) {
+bool KindChosen(HWND dialog, const char* caption, const char* request) {
     if (!ChosenSelection(dialog).kinds.empty()) {
         return true;
     }
-    MessageBoxA(dialog, "Zaškrtni aspoň jednu skupinu sloučenin, třeba oxidy.", caption,
-                MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(dialog, request, caption, MB_OK | MB_ICONINFORMATION);
     SendMessageA(dialog, WM_NEXTDLGCTL,
                  reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_KIND_OXIDES)), TRUE);
     return false;
 }
 
-std::vector<practice::Question> DrawChosenRound(HWND dialog) {
-    const auto groups = practice::Groups(ChosenSelection(dialog), practice::ListedOxides(),
-                                         practice::ListedCompounds());
+std::vector<practice::Question> DrawChosenRound(HWND dialog, const char* caption,
+                                                const char* what) {
+    const practice::Selection selection = ChosenSelection(dialog);
+    const auto groups = practice::Groups(selection, practice::ListedCompounds());
+    const std::string shortfall =
+        practice::ShortfallText(groups, ChosenCount(dialog), selection.level, what);
+    if (!shortfall.empty()) {
+        MessageBoxA(dialog, shortfall.c_str(), caption, MB_OK | MB_ICONINFORMATION);
+    }
     return practice::DrawRound(groups, ChosenCount(dialog), ChosenDirection(dialog), NewSeed());
 }
 

@@ -25,9 +25,11 @@ int ChosenCount(HWND dialog);
 uint32_t NewSeed();
 // The chosen kinds of compound and school.
 practice::Selection ChosenSelection(HWND dialog);
-// True when at least one kind of compound is chosen; else says so in a box.
-bool KindChosen(HWND dialog, const char* caption);
+// True when at least one kind of compound is chosen; else asks for one in a box.
+bool KindChosen(HWND dialog, const char* caption, const char* request);
 // A round of the chosen kinds at the chosen school, as chosen, with a new seed.
-std::vector<practice::Question> DrawChosenRound(HWND dialog);
+// When they hold fewer compounds than the questions chosen, a box says so
+// first ("... kolo bude mít 3 otázky místo 10."; `what` names the round).
+std::vector<practice::Question> DrawChosenRound(HWND dialog, const char* caption, const char* what);
 
 } // namespace dialogs

@@ -109,13 +109,19 @@ void Submit(HWND dialog, Practice& state) {
     }
 }
 
-// A round with answers is thrown away only when the pupil says so.
-bool MayLeaveRound(HWND dialog, const Practice& state) {
+// A round with answers is thrown away only when the pupil says so (No is the
+// default): before a new round and before the dialog closes.
+bool MayLeaveRound(HWND dialog, const Practice& state, const char* question) {
+    const std::string text = std::string("Kolo ještě neskončilo. ") + question +
+                             " Odpovědi z tohoto kola se nezapočítají.";
     return !state.round || !state.round->Begun() ||
-           MessageBoxA(dialog,
-                       "Kolo ještě neskončilo. Chceš začít nové? Odpovědi z tohoto kola se "
-                       "nezapočítají.",
-                       "Procvičování", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+           MessageBoxA(dialog, text.c_str(), "Procvičování",
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+void BackToTheQuestion(HWND dialog) {
+    SendMessageA(dialog, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PRACTICE_ANSWER)), TRUE);
 }
 
 void Open(HWND dialog, Practice& state) {
@@ -147,15 +153,14 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_PRACTICE_START:
-            if (!KindChosen(dialog, "Procvičování")) {
+            if (!KindChosen(dialog, "Procvičování",
+                            "Zaškrtni aspoň jednu skupinu sloučenin, třeba oxidy.")) {
                 return TRUE;
             }
-            if (MayLeaveRound(dialog, *state)) {
-                Begin(dialog, *state, DrawChosenRound(dialog));
-            } else { // back to the question
-                SendMessageA(dialog, WM_NEXTDLGCTL,
-                             reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_PRACTICE_ANSWER)),
-                             TRUE);
+            if (MayLeaveRound(dialog, *state, "Chceš začít nové?")) {
+                Begin(dialog, *state, DrawChosenRound(dialog, "Procvičování", "kolo"));
+            } else {
+                BackToTheQuestion(dialog);
             }
             return TRUE;
         case IDC_PRACTICE_SUBMIT:
@@ -167,8 +172,12 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
                       practice::Shuffled(state->round->MistakeQuestions(), NewSeed()));
             }
             return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
+        case IDCANCEL: // Esc, Zavřít and the close box
+            if (MayLeaveRound(dialog, *state, "Chceš procvičování zavřít?")) {
+                EndDialog(dialog, IDCANCEL);
+            } else {
+                BackToTheQuestion(dialog);
+            }
             return TRUE;
         case IDC_PRACTICE_PROMPT:
         case IDC_PRACTICE_VERDICT:

@@ -51,7 +51,7 @@ std::string ChooseFile(HWND dialog) {
     }
     const std::string chosen = practice::WithRtfExtension(path.data());
     if (chosen != path.data() && GetFileAttributesA(chosen.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::string question = chosen + " už existuje.\r\nChceš ho nahradit?";
+        const std::string question = chosen + " už existuje.\r\nNahradit ho?";
         if (MessageBoxA(dialog, question.c_str(), kCaption,
                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
             return "";
@@ -62,14 +62,15 @@ std::string ChooseFile(HWND dialog) {
 
 // Draws the worksheet and saves it; false when the teacher cancelled.
 bool Save(HWND dialog) {
-    if (!KindChosen(dialog, kCaption)) {
+    if (!KindChosen(dialog, kCaption, "Zaškrtněte aspoň jednu skupinu sloučenin, třeba oxidy.")) {
         return false;
     }
     const std::string path = ChooseFile(dialog);
     if (path.empty()) {
         return false;
     }
-    if (!base::WriteWholeFile(path, practice::WorksheetRtf(DrawChosenRound(dialog)))) {
+    if (!base::WriteWholeFile(
+            path, practice::WorksheetRtf(DrawChosenRound(dialog, kCaption, "pracovní list")))) {
         const practice::SaveFailure failure = SaveFailureOf(path, GetLastError());
         MessageBoxA(dialog, practice::SaveFailedText(path, failure).c_str(), kCaption,
                     MB_OK | MB_ICONERROR);

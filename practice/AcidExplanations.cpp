@@ -14,10 +14,9 @@ std::string BinaryAcid(const Ions& ions, const std::string& formula, const std::
     const std::string element = ElementName(ions.central);
     if (ask == Ask::Name) {
         return "Vodík má oxidační číslo I, " + element + " v " + gas + "u " +
-               Roman(ions.oxidation) + ": " + Units(hydrogens, kAtom, "H") + " " +
-               Verb(hydrogens) + " " + Signed(hydrogens) + ", jeden atom " +
-               SymbolAfterAtom(ions.central) + " " + Signed(ions.oxidation) +
-               ", součet je nula. Plyn " + formula + " se nazývá " + gas +
+               Roman(ions.oxidation) + ": " + Units(hydrogens, kAtom, "H") + " " + Verb(hydrogens) +
+               " " + Signed(hydrogens) + ", jeden atom " + SymbolAfterAtom(ions.central) + " " +
+               Signed(ions.oxidation) + ", součet je nula. Plyn " + formula + " se nazývá " + gas +
                ", jeho roztok ve vodě je " + name + ".";
     }
     return Capitalised(name) + " je roztok " + gas + "u ve vodě. Vodík má oxidační číslo I, " +
@@ -49,16 +48,15 @@ std::string Oxoacid(const Compound& compound, const Ions& ions, Ask ask) {
     const std::string prefix = prefixed ? std::string(kPrefixes[ions.atoms - 1]) + "-" : "";
     if (ask == Ask::Name) {
         const std::string share =
-            ions.atoms == 1 ? "atom " + SymbolAfterAtom(ions.central) + " tedy " +
-                                  Signed(number) + ", to je oxidační číslo " + Roman(number)
+            ions.atoms == 1 ? "atom " + SymbolAfterAtom(ions.central) + " tedy " + Signed(number) +
+                                  ", to je oxidační číslo " + Roman(number)
                             : centrals + " tedy " + Signed(ions.atoms * number) +
                                   ", každý z nich má oxidační číslo " + Roman(number);
         return "Součet oxidačních čísel je nula. Vodík má oxidační číslo I, kyslík -II: " +
                Units(hydrogens, kAtom, "H") + " " + Verb(hydrogens) + " " + Signed(hydrogens) +
                ", " + Units(ions.oxygens, kAtom, "O") + " " + Signed(-2 * ions.oxygens) + ", " +
                share + "; tomu odpovídá koncovka -" + ending +
-               (prefixed ? " a předpona " + prefix + " pro " + centrals : "") + ": " + name +
-               ".";
+               (prefixed ? " a předpona " + prefix + " pro " + centrals : "") + ": " + name + ".";
     }
     const bool odd = number % 2 == 1;
     std::string hydrogen;
@@ -69,9 +67,9 @@ std::string Oxoacid(const Compound& compound, const Ions& ions, Ask ask) {
                    Units(hydrogens, kAtom, "H", true) + CountedHydrogens(compound) + ".";
     }
     const int sum = hydrogens + ions.atoms * number;
-    const std::string central = ions.atoms == 1 ? std::to_string(number)
-                                                : std::to_string(ions.atoms) + " · " +
-                                                      std::to_string(number);
+    const std::string central = ions.atoms == 1
+                                    ? std::to_string(number)
+                                    : std::to_string(ions.atoms) + " · " + std::to_string(number);
     return "Koncovka -" + ending + " znamená oxidační číslo " + Roman(number) +
            (prefixed ? " a předpona " + prefix + " " + centrals : "") + ". " + hydrogen +
            " Vodík a " + ElementName(ions.central) + " dávají dohromady " + Signed(sum) + " (" +

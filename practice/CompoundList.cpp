@@ -31,8 +31,7 @@ std::string ReadLine(std::string_view line, Compound& compound) {
         if (formula.empty() || formula.find(' ') != std::string_view::npos) {
             return "vzorec je prázdný nebo obsahuje mezeru";
         }
-        (compound.formula.empty() ? compound.formula : compound.molecular.emplace_back()) =
-            formula;
+        (compound.formula.empty() ? compound.formula : compound.molecular.emplace_back()) = formula;
     }
     for (const std::string_view name : Split(fields[2], '|')) {
         if (name.empty()) {

@@ -13,9 +13,9 @@ namespace practice {
 
 struct Compound {
     Kind kind;
-    std::string formula;                // "Fe2O3", "Ca3(PO4)2": the smallest ratio, shown
-    std::vector<std::string> names;     // the first is shown, all count as right
-    Level level = Level::Primary;       // where it is taught first
+    std::string formula;                     // "Fe2O3", "Ca3(PO4)2": the smallest ratio, shown
+    std::vector<std::string> names;          // the first is shown, all count as right
+    Level level = Level::Primary;            // where it is taught first
     std::vector<std::string> molecular = {}; // real molecules named the same: P4O10 for P2O5
 
     const std::string& Name() const { return names.front(); }

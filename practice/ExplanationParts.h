@@ -33,8 +33,8 @@ std::string AdjectiveEnding(const std::string& name, int number);
 // The three styles; `name` is the name shown.
 std::string Molecular(Kind kind, const Ions& ions, const std::string& formula,
                       const std::string& name, Ask ask);
-std::string Ionic(Kind kind, const Ions& ions, const std::string& formula,
-                  const std::string& name, Ask ask);
+std::string Ionic(Kind kind, const Ions& ions, const std::string& formula, const std::string& name,
+                  Ask ask);
 std::string Acid(const Compound& compound, const Ions& ions, Ask ask);
 
 } // namespace practice

@@ -75,10 +75,10 @@ std::string Explanation(const Question& question) {
                                question.ask)
                    : Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask);
     default: // oxides, halides and sulfides: molecules, but for ammonium's salts
-        return ammonium ? Ionic(compound.kind, *ions, compound.formula, compound.Name(),
-                                question.ask)
-                        : Molecular(compound.kind, *ions, compound.formula, compound.Name(),
-                                    question.ask);
+        return ammonium
+                   ? Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask)
+                   : Molecular(compound.kind, *ions, compound.formula, compound.Name(),
+                               question.ask);
     }
 }
 

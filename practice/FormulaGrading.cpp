@@ -19,9 +19,9 @@ using Counts = std::map<std::string, int>;
 // What the hints look at: the compound, the answer and both read.
 struct Answer {
     const Compound& compound;
-    std::string given;        // without blanks and closing punctuation
+    std::string given; // without blanks and closing punctuation
     std::optional<Formula> read;
-    std::string error;        // the reader's, when the answer does not read
+    std::string error; // the reader's, when the answer does not read
     Formula right;
     Counts givenAtoms;
     Counts rightAtoms;
@@ -148,8 +148,9 @@ std::string NeedlessParentheses(const Answer& a) {
         }
         const std::size_t after = close + 1;
         const bool none = after == text.size() || text[after] < '0' || text[after] > '9';
-        const bool one = !none && text[after] == '1' &&
-                         (after + 1 == text.size() || text[after + 1] < '0' || text[after + 1] > '9');
+        const bool one =
+            !none && text[after] == '1' &&
+            (after + 1 == text.size() || text[after + 1] < '0' || text[after + 1] > '9');
         if (!none && !one) {
             plain += text.substr(i, after - i);
             i = close;
@@ -201,8 +202,7 @@ std::string Multiple(const Answer& a) {
     if (a.compound.kind == Kind::Peroxide) {
         return "Počty se krátí, ale skupina O2 zůstává celá: " + a.compound.formula + ".";
     }
-    return "Vzorec se krátí na nejmenší poměr: " + a.given + " se píše " + a.compound.formula +
-           ".";
+    return "Vzorec se krátí na nejmenší poměr: " + a.given + " se píše " + a.compound.formula + ".";
 }
 
 std::string HalvedPeroxide(const Answer& a) {
@@ -225,8 +225,8 @@ std::string OxideForPeroxide(const Answer& a) {
     }
     const Compound* listed = Listed(a.given);
     return (listed != nullptr ? a.given + " je " + listed->Name() + ". " : "") +
-           "Peroxid má skupinu O2, v níž má každý atom O oxidační číslo -I: " +
-           a.compound.formula + ".";
+           "Peroxid má skupinu O2, v níž má každý atom O oxidační číslo -I: " + a.compound.formula +
+           ".";
 }
 
 // Fe3O2 for Fe2O3, Ca2Cl for CaCl2.
@@ -280,9 +280,9 @@ using Hint = std::string (*)(const Answer&);
 
 // In the order they are tried; the first that says something is given.
 constexpr Hint kHints[] = {
-    LetterCase,       ZeroForO,      NeedlessParentheses, WrittenOne, ReaderMessage,
-    OxideForPeroxide, OtherCompound, Unparenthesised,     Order,      Multiple,
-    HalvedPeroxide,   Swapped,
+    LetterCase,    ZeroForO,         NeedlessParentheses, WrittenOne,
+    ReaderMessage, OxideForPeroxide, OtherCompound,       Unparenthesised,
+    Order,         Multiple,         HalvedPeroxide,      Swapped,
 };
 
 } // namespace

@@ -73,15 +73,13 @@ std::string FromFormula(Kind kind, const Ions& ions, const std::string& name) {
     const Ion& cation = ions.cation;
     const int total = cation.count * cation.charge;
     const std::string share =
-        cation.count == 1
-            ? "kation " + cation.formula + " má tedy náboj " + Charge(cation.charge)
-            : Units(cation.count, kCation, cation.formula) + " tedy " + Signed(total) +
-                  ", každý z nich má náboj " + Charge(cation.charge);
-    const std::string ending =
-        Ammonium(cation) ? "; kation NH4 se nazývá amonný: "
-                         : " (oxidační číslo " + Roman(cation.charge) +
-                               "); tomu odpovídá koncovka -" +
-                               AdjectiveEnding(name, cation.charge) + ": ";
+        cation.count == 1 ? "kation " + cation.formula + " má tedy náboj " + Charge(cation.charge)
+                          : Units(cation.count, kCation, cation.formula) + " tedy " +
+                                Signed(total) + ", každý z nich má náboj " + Charge(cation.charge);
+    const std::string ending = Ammonium(cation) ? "; kation NH4 se nazývá amonný: "
+                                                : " (oxidační číslo " + Roman(cation.charge) +
+                                                      "); tomu odpovídá koncovka -" +
+                                                      AdjectiveEnding(name, cation.charge) + ": ";
     return "Součet nábojů je nula. " + AnionIs(kind, ions, WordOf(name, 0)) + ". " +
            Capitalised(Units(anion.count, *anion.noun, anion.label)) + " " + Verb(anion.count) +
            (anion.count > 1 ? " dohromady " : " ") + Signed(anion.count * anion.value) + ", " +
@@ -93,10 +91,10 @@ std::string FromName(Kind kind, const Ions& ions, const std::string& formula,
     const Ion& cation = ions.cation;
     const std::string adjective = Capitalised(WordOf(name, 1));
     const std::string named =
-        Ammonium(cation) ? adjective + ": kation NH4 s nábojem 1+."
-                         : adjective + ": koncovka -" + AdjectiveEnding(name, cation.charge) +
-                               ", kation " + cation.formula + " s nábojem " +
-                               Charge(cation.charge) + ".";
+        Ammonium(cation)
+            ? adjective + ": kation NH4 s nábojem 1+."
+            : adjective + ": koncovka -" + AdjectiveEnding(name, cation.charge) + ", kation " +
+                  cation.formula + " s nábojem " + Charge(cation.charge) + ".";
     const Side left{cation.formula, cation.count, cation.charge, &kCation};
     std::string text = AnionPart(kind, ions, WordOf(name, 0)) + " " + named + " " +
                        Balance(left, AnionSide(kind, ions.anion), true, formula);
@@ -111,8 +109,8 @@ std::string FromName(Kind kind, const Ions& ions, const std::string& formula,
 
 } // namespace
 
-std::string Ionic(Kind kind, const Ions& ions, const std::string& formula,
-                  const std::string& name, Ask ask) {
+std::string Ionic(Kind kind, const Ions& ions, const std::string& formula, const std::string& name,
+                  Ask ask) {
     return ask == Ask::Name ? FromFormula(kind, ions, name) : FromName(kind, ions, formula, name);
 }
 

@@ -24,22 +24,22 @@ std::string FromFormula(Kind kind, const Ions& ions, const std::string& name) {
     const Side anion = AnionAtoms(kind, ions);
     const Ion& cation = ions.cation;
     const std::string noun = WordOf(name, 0);
-    const std::string subject =
-        kind == Kind::Oxide       ? "Kyslík má oxidační číslo -II"
-        : kind == Kind::Peroxide ? "Kyslík má v peroxidu oxidační číslo -I"
-                                  : Capitalised(ElementName(ions.central)) + " má " + In(noun) +
-                                        " oxidační číslo " + Roman(ions.anion.charge);
+    const std::string subject = kind == Kind::Oxide ? "Kyslík má oxidační číslo -II"
+                                : kind == Kind::Peroxide
+                                    ? "Kyslík má v peroxidu oxidační číslo -I"
+                                    : Capitalised(ElementName(ions.central)) + " má " + In(noun) +
+                                          " oxidační číslo " + Roman(ions.anion.charge);
     const int total = cation.count * cation.charge;
     const std::string atoms = SymbolAfterAtom(cation.formula);
-    const std::string share =
-        cation.count == 1 ? "atom " + atoms + " tedy " + Signed(total) +
-                                ", to je oxidační číslo " + Roman(cation.charge)
-                          : Units(cation.count, kAtom, atoms) + " tedy " + Signed(total) +
-                                ", každý z nich má oxidační číslo " + Roman(cation.charge);
+    const std::string share = cation.count == 1
+                                  ? "atom " + atoms + " tedy " + Signed(total) +
+                                        ", to je oxidační číslo " + Roman(cation.charge)
+                                  : Units(cation.count, kAtom, atoms) + " tedy " + Signed(total) +
+                                        ", každý z nich má oxidační číslo " + Roman(cation.charge);
     const std::string ending =
-        cation.formula == "H" ? "; vodík se v názvu píše ve 2. pádě: "
-                              : "; tomu odpovídá koncovka -" +
-                                    AdjectiveEnding(name, cation.charge) + ": ";
+        cation.formula == "H"
+            ? "; vodík se v názvu píše ve 2. pádě: "
+            : "; tomu odpovídá koncovka -" + AdjectiveEnding(name, cation.charge) + ": ";
     return std::string("Součet oxidačních čísel") + (kind == Kind::Oxide ? " v oxidu" : "") +
            " je nula. " + subject + ": " + Units(anion.count, kAtom, anion.label) + " " +
            Verb(anion.count) + (anion.count > 1 ? " dohromady " : " ") +
@@ -53,16 +53,13 @@ std::string FromName(Kind kind, const Ions& ions, const std::string& formula,
     if (kind == Kind::Peroxide) { // H2O2: the group O2 stays whole
         return "Peroxid: skupina O2, každý atom O má oxidační číslo -I (dohromady -2). " +
                Capitalised(adjective) + ": H s oxidačním číslem I. Na skupinu O2 připadají " +
-               Units(cation.count, kAtom, "H", true) + ": " + formula +
-               " (skupina O2 se nekrátí).";
+               Units(cation.count, kAtom, "H", true) + ": " + formula + " (skupina O2 se nekrátí).";
     }
-    const std::string anion =
-        Capitalised(WordOf(name, 0)) + ": " + SymbolAlone(ions.central) +
-        " s oxidačním číslem " + Roman(ions.anion.charge) + ".";
-    const std::string named = Capitalised(adjective) + ": koncovka -" +
-                              AdjectiveEnding(name, cation.charge) + ", " +
-                              SymbolAlone(cation.formula) + " s oxidačním číslem " +
-                              Roman(cation.charge) + ".";
+    const std::string anion = Capitalised(WordOf(name, 0)) + ": " + SymbolAlone(ions.central) +
+                              " s oxidačním číslem " + Roman(ions.anion.charge) + ".";
+    const std::string named =
+        Capitalised(adjective) + ": koncovka -" + AdjectiveEnding(name, cation.charge) + ", " +
+        SymbolAlone(cation.formula) + " s oxidačním číslem " + Roman(cation.charge) + ".";
     const Side left{SymbolAfterAtom(cation.formula), cation.count, cation.charge, &kAtom};
     const Side right{SymbolAfterAtom(ions.central), ions.anion.count, ions.anion.charge, &kAtom};
     return anion + " " + named + " " + Balance(left, right, false, formula);

@@ -87,7 +87,9 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
     const std::string given = Folded(Trimmed(answer));
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (given == Folded(names[i])) {
-            return {i == 0 ? Grade::Right : i < listed ? Grade::RightVariant : Grade::RightGas,
+            return {i == 0       ? Grade::Right
+                    : i < listed ? Grade::RightVariant
+                                 : Grade::RightGas,
                     i < listed ? "" : names[i]};
         }
     }
@@ -96,7 +98,8 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
             return {Grade::RightSpelling, names[i]};
         }
     }
-    for (const std::string& hint : {WordOrderHint(given, compound.Name()), EndingHint(compound, given)}) {
+    for (const std::string& hint :
+         {WordOrderHint(given, compound.Name()), EndingHint(compound, given)}) {
         if (!hint.empty()) {
             return {Grade::Wrong, hint};
         }

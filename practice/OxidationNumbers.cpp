@@ -263,10 +263,9 @@ IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& char
     }
     Ions ions{};
     Atom central;
-    const bool shaped =
-        groups.Cation(ions.cation) &&
-        (kind == Kind::Salt ? groups.Oxoanion(ions.anion, central, ions.oxygens)
-                                    : BinaryAnion(groups, kind, ions));
+    const bool shaped = groups.Cation(ions.cation) &&
+                        (kind == Kind::Salt ? groups.Oxoanion(ions.anion, central, ions.oxygens)
+                                            : BinaryAnion(groups, kind, ions));
     if (!shaped || ions.anion.count == 0) {
         return Misshapen(kind);
     }

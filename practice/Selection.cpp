@@ -40,8 +40,8 @@ std::string CoverageText(const std::vector<Question>& questions) {
     return text;
 }
 
-std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int wanted,
-                          Level level, const std::string& what) {
+std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int wanted, Level level,
+                          const std::string& what) {
     int available = 0;
     for (const auto& group : groups) {
         available += static_cast<int>(group.size());
@@ -55,10 +55,11 @@ std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int 
     }
     const bool few = available >= 2 && available <= 4;
     const std::string compounds = available == 1 ? "jedna sloučenina"
-                                  : few ? std::to_string(available) + " sloučeniny"
-                                        : std::to_string(available) + " sloučenin";
-    const std::string questions = std::to_string(available) +
-                                  (available == 1 ? " otázku" : few ? " otázky" : " otázek");
+                                  : few          ? std::to_string(available) + " sloučeniny"
+                                                 : std::to_string(available) + " sloučenin";
+    const std::string questions = std::to_string(available) + (available == 1 ? " otázku"
+                                                               : few          ? " otázky"
+                                                                              : " otázek");
     return std::string("Vybraným skupinám ") + (few ? "odpovídají " : "odpovídá ") + school +
            " jen " + compounds + ": " + what + " bude mít " + questions + " místo " +
            std::to_string(wanted) + ".";

@@ -28,7 +28,7 @@ std::string CoverageText(const std::vector<Question>& questions);
 // "Vybraným skupinám odpovídají na základní škole jen 3 sloučeniny: kolo bude
 // mít 3 otázky místo 10." `what` is "kolo" or "pracovní list". Empty when
 // there are enough.
-std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int wanted,
-                          Level level, const std::string& what);
+std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int wanted, Level level,
+                          const std::string& what);
 
 } // namespace practice

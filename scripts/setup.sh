@@ -31,8 +31,22 @@ for p in "${PACKAGES[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  $SUDO apt-get update -q
-  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # A mirror in the middle of a sync fails one index now and then: try again,
+  # and go on with the lists there are (the install names what it cannot find).
+  for try in 1 2 3; do
+    $SUDO apt-get update -q && break
+    echo "setup: apt-get update failed (try $try of 3)" >&2
+    sleep $((try * 10))
+  done
+  install=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends)
+  if ! "${install[@]}" "${missing[@]}"; then
+    # With one architecture's index of the security suite missing, the i386
+    # and amd64 versions of a library can differ, which multiarch refuses:
+    # take both from the release itself.
+    codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+    echo "setup: installing again from $codename alone"
+    "${install[@]}" -t "$codename" "${missing[@]}"
+  fi
 fi
 
 # cs_CZ.UTF-8 must exist on the Linux side, or Wine cannot open files with Czech names.

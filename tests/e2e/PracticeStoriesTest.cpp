@@ -2,6 +2,7 @@
 // zemit.exe driven from this second process.
 #include "Driver.h"
 
+#include "practice/Explanations.h"
 #include "practice/Selection.h"
 #include "practice/Worksheet.h"
 #include "resources/resource.h"
@@ -54,10 +55,9 @@ std::map<std::string, practice::Question> QuestionsByFormula() {
     practice::Selection all;
     all.kinds = practice::Kinds();
     std::map<std::string, practice::Question> questions;
-    for (const auto& group :
-         practice::Groups(all, practice::ListedOxides(), practice::ListedCompounds())) {
+    for (const auto& group : practice::Groups(all, practice::ListedCompounds())) {
         for (const practice::Question& question : group) {
-            questions.emplace(question.oxide.formula, question);
+            questions.emplace(question.compound.formula, question);
         }
     }
     return questions;
@@ -111,7 +111,7 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
         const std::string formula = pupil.Text(IDC_PRACTICE_PROMPT);
         ASSERT_EQ(questions.count(formula), 1u) << formula << " is not for primary school";
         const practice::Question& question = questions.at(formula);
-        const std::string& name = question.oxide.name;
+        const std::string& name = question.compound.Name();
         tasks.insert(pupil.Text(IDC_PRACTICE_TASK));
         if (i == 1) {
             EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false),
@@ -125,6 +125,14 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
                                 "se nezapočítají.");
             p.Answer(box, IDNO);
             EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box.window); }));
+            // Esc asks the same before closing; No keeps the dialog and the round.
+            p.Key(pupil.dialog, VK_ESCAPE);
+            const e2e::Box closing = p.WaitForBox();
+            EXPECT_EQ(closing.text, "Kolo ještě neskončilo. Chceš procvičování zavřít? Odpovědi "
+                                    "z tohoto kola se nezapočítají.");
+            p.Answer(closing, IDNO);
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(closing.window); }));
+            EXPECT_TRUE(IsWindow(pupil.dialog));
             EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Otázka 3 z 10, správně 1");
             continue;
         }
@@ -148,7 +156,7 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     EXPECT_EQ(tasks.size(), 7u);
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Konec kola, správně 9");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 9 z 10");
-    const std::string& missedName = questions.at(missed).oxide.name;
+    const std::string& missedName = questions.at(missed).compound.Name();
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES),
               missed + ": odpověď „oxid nesprávný“, správně " + missedName);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER)));
@@ -157,7 +165,7 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     pupil.Click(IDC_PRACTICE_REDO);
     ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 1, správně 0"));
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROMPT), missed);
-    EXPECT_EQ(pupil.Answer(p, questions.at(missed).oxide.name, true), missed + ": správně.");
+    EXPECT_EQ(pupil.Answer(p, questions.at(missed).compound.Name(), true), missed + ": správně.");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 1 z 1");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_REDO)));

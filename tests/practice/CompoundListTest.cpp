@@ -100,8 +100,8 @@ TEST(CompoundList, OneElementOneOxidationNumberOneSetOfStems) {
                     accepted.insert(Stem(words[element.word], element));
                 }
             }
-            EXPECT_EQ(accepted.count(""), 0u) << compound.formula << ": no ending of "
-                                              << element.symbol << " " << element.number;
+            EXPECT_EQ(accepted.count(""), 0u)
+                << compound.formula << ": no ending of " << element.symbol << " " << element.number;
             stems[{element.symbol, element.number}].emplace(accepted, compound.formula);
         }
     }
@@ -136,8 +136,8 @@ TEST(CompoundList, OxidesAgreeWithTheMainWindow) {
         }
         const std::string named = chemistry::FormulaAnalyser(compound.formula);
         const std::size_t mark = named.find("mocný)");
-        ASSERT_TRUE(named.rfind(compound.formula + " = oxid ", 0) == 0 && mark != std::string::npos &&
-                    mark >= 2)
+        ASSERT_TRUE(named.rfind(compound.formula + " = oxid ", 0) == 0 &&
+                    mark != std::string::npos && mark >= 2)
             << named;
         EXPECT_EQ(named[mark - 2] - '0', ions->cation.charge) << named;
     }
@@ -195,7 +195,8 @@ TEST(CompoundList, RulesRefuseWhatNoSchoolNames) {
         {Kind::Halide, "NaCl2", "Kation Na má vždy náboj +1, podle vzorce by měl +2."},
         {Kind::Peroxide, "KO2", "Kation K má vždy náboj +1, podle vzorce by měl +2."},
         {Kind::BinaryAcid, "H2Cl", "Anion Cl má náboj -1, atomů H tedy musí být 1."},
-        {Kind::Oxoacid, "HClO5", "Vyšlo by oxidační číslo vyšší než VIII: takový vzorec být nemůže."},
+        {Kind::Oxoacid, "HClO5",
+         "Vyšlo by oxidační číslo vyšší než VIII: takový vzorec být nemůže."},
         {Kind::Salt, "K3(PO4)2", "Oxidační čísla nevycházejí celá: takový vzorec být nemůže."},
         {Kind::Salt, "Fe(MnO4)2",
          "Náboj aniontu MnO4 nelze určit: chybí jeho kyselina nebo jich je víc."},

@@ -99,12 +99,11 @@ TEST(Explanations, EveryListedCompoundBothWays) {
             SCOPED_TRACE(text);
             ASSERT_FALSE(text.empty()) << compound.formula;
             EXPECT_EQ(text, Capitalised(text));
-            EXPECT_TRUE(ask == Ask::Name ? EndsWith(text, " " + compound.Name() + ".")
-                                         : text.find(" " + compound.formula + ".") !=
-                                                   std::string::npos ||
-                                               EndsWith(text, ": " + compound.formula + ".") ||
-                                               text.find(compound.formula + " (") !=
-                                                   std::string::npos);
+            EXPECT_TRUE(ask == Ask::Name
+                            ? EndsWith(text, " " + compound.Name() + ".")
+                            : text.find(" " + compound.formula + ".") != std::string::npos ||
+                                  EndsWith(text, ": " + compound.formula + ".") ||
+                                  text.find(compound.formula + " (") != std::string::npos);
             for (const char* wrong : {"+I", "+V", " I má", " V má", "atom I ", "atom V ", "  "}) {
                 EXPECT_EQ(text.find(wrong), std::string::npos) << wrong;
             }

@@ -26,7 +26,6 @@ struct Case {
     std::string note = "";
 };
 
-
 template <std::size_t N> void Check(const Case (&cases)[N]) {
     for (const Case& c : cases) {
         const Assessment assessment = Assess({Listed(c.formula), c.ask}, c.answer);
@@ -106,8 +105,7 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
         {"Fe2O3", Ask::Formula, "Fe4000O6000", Grade::Wrong, "Počet „4000“ je příliš velký."},
         // Slips in formulas that read.
         {"Fe(OH)3", Ask::Formula, "FeO3H3", Grade::Wrong, "Skupina OH" + repeat + "Fe(OH)3."},
-        {"Ca3(PO4)2", Ask::Formula, "Ca3PO42", Grade::Wrong,
-         "Skupina PO4" + repeat + "Ca3(PO4)2."},
+        {"Ca3(PO4)2", Ask::Formula, "Ca3PO42", Grade::Wrong, "Skupina PO4" + repeat + "Ca3(PO4)2."},
         {"H2SO4", Ask::Formula, "SO4H2", Grade::Wrong,
          "Atomy souhlasí, ale píší se v tomto pořadí: H2SO4."},
         {"Fe2O3", Ask::Formula, "Fe4O6", Grade::Wrong, reduce + "Fe4O6 se píše Fe2O3."},
@@ -117,7 +115,8 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
          "Počty se krátí, ale skupina O2 zůstává celá: Na2O2."},
         {"H2O2", Ask::Formula, "H4O4", Grade::Wrong,
          "Počty se krátí, ale skupina O2 zůstává celá: H2O2."},
-        {"Na2O2", Ask::Formula, "NaO", Grade::Wrong, "Skupina O2 peroxidu se nekrátí: Na2O2, ne NaO."},
+        {"Na2O2", Ask::Formula, "NaO", Grade::Wrong,
+         "Skupina O2 peroxidu se nekrátí: Na2O2, ne NaO."},
         {"BaO2", Ask::Formula, "BaO", Grade::Wrong,
          "BaO je oxid barnatý. Peroxid má skupinu O2, v níž má každý atom O oxidační číslo -I: "
          "BaO2."},

@@ -219,8 +219,8 @@ TEST(Practice, WorksheetTitleSaysWhatItCoversAndTheKeyWhatCounts) {
             << c.title;
         EXPECT_NE(rtf.find("\\b " + RtfText(c.task) + "\\b0"), std::string::npos) << c.task;
     }
-    const std::string rtf = WorksheetRtf(
-        {{kSulfane, Ask::Name}, {kPhosphorus, Ask::Formula}, {kCarbon, Ask::Formula}});
+    const std::string rtf =
+        WorksheetRtf({{kSulfane, Ask::Name}, {kPhosphorus, Ask::Formula}, {kCarbon, Ask::Formula}});
     const std::string key = rtf.substr(rtf.find("\\page"));
     EXPECT_NE(key.find(RtfText("kyselina sulfanová (kyselina sirovodíková, sulfan, sirovodík)")),
               std::string::npos);

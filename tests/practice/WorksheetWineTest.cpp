@@ -47,8 +47,9 @@ std::vector<std::string> LoadedParagraphs(std::string rtf) {
 }
 
 TEST(Worksheet, RichEditReadsQuestionsPageBreakAndKey) {
-    const auto oxides = practice::ParseOxideList(practice::OxideListText()).oxides;
-    const auto questions = practice::DrawRound(oxides, 30, practice::Direction::Mixed, 17);
+    const practice::Selection oxides{{practice::Kind::Oxide}, practice::Level::Secondary};
+    const auto questions = practice::DrawRound(
+        practice::Groups(oxides, practice::ListedCompounds()), 30, practice::Direction::Mixed, 17);
     const auto paragraphs = LoadedParagraphs(practice::WorksheetRtf(questions));
     ASSERT_FALSE(paragraphs.empty());
     EXPECT_EQ(paragraphs[0], "Pracovní list: názvosloví oxidů");
@@ -61,13 +62,17 @@ TEST(Worksheet, RichEditReadsQuestionsPageBreakAndKey) {
     EXPECT_TRUE(key[-1].empty() || key[-1] == "\f") << key[-1];
     const auto sheet = key - 31;
     for (size_t i = 0; i < questions.size(); ++i) {
-        const practice::Oxide& oxide = questions[i].oxide;
+        const practice::Compound& oxide = questions[i].compound;
         const bool name = questions[i].ask == practice::Ask::Name;
         const std::string number = std::to_string(i + 1) + ".\t";
         EXPECT_EQ(sheet[i],
-                  number + (name ? oxide.formula : oxide.name) + "\t" + std::string(36, '_'));
-        EXPECT_EQ(key[i + 1], number + (name ? oxide.formula + "\t" + oxide.name
-                                             : oxide.name + "\t" + oxide.formula));
+                  number + (name ? oxide.formula : oxide.Name()) + "\t" + std::string(36, '_'));
+        // What also counts follows in brackets.
+        EXPECT_EQ(key[i + 1].rfind(number + (name ? oxide.formula + "\t" + oxide.Name()
+                                                  : oxide.Name() + "\t" + oxide.formula),
+                                   0),
+                  0u)
+            << key[i + 1];
     }
 }
 
