@@ -4,6 +4,7 @@
 #include "base/WholeFile.h"
 #include "dialogs/WorksheetDialog.h"
 #include "practice/Round.h"
+#include "practice/Selection.h"
 #include "practice/Worksheet.h"
 
 #include "Files.h"
