@@ -306,7 +306,7 @@ Assessment AssessFormula(const Compound& compound, const std::string& answer) {
     }
     for (const std::string& molecule : compound.molecular) {
         if (given == molecule) {
-            return {Grade::RightMolecular, ""};
+            return {Grade::RightMolecular, molecule};
         }
     }
     const FormulaReading read = ReadFormula(given);

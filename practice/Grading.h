@@ -29,9 +29,9 @@ enum class Grade {
 
 struct Assessment {
     Grade grade;
-    // RightSpelling: the name meant, with its diacritics. RightGas: the gas's
-    // name as typed right. Wrong: one sentence on a slip the answer shows, or
-    // empty.
+    // Right answers but the first: what the answer was taken for, as the list
+    // writes it (the variant, the name with its diacritics, the molecule, the
+    // gas). Wrong: one sentence on a slip the answer shows, or empty.
     std::string note;
 };
 

@@ -14,7 +14,7 @@ bool Ammonium(const Ion& cation) {
 // The anion as a unit: a group OH or O2, else an anion.
 Side AnionSide(Kind kind, const Ion& anion) {
     const bool group = kind == Kind::Hydroxide || kind == Kind::Peroxide;
-    return {anion.formula, anion.count, anion.charge, group ? &kGroup : &kAnion};
+    return {SymbolAfterAtom(anion.formula), anion.count, anion.charge, group ? &kGroup : &kAnion};
 }
 
 // "kyseliny sírové H2SO4": the acid the anion comes from.
@@ -46,8 +46,8 @@ std::string AnionIs(Kind kind, const Ions& ions, const std::string& noun) {
         return anion.formula + " je " + noun + ", anion " + AcidOf(ions) + ": " +
                AcidHydrogens(ions) + ", anion má tedy náboj " + Charge(anion.charge);
     default:
-        return "Anion " + anion.formula + " má " + (noun[0] == 'f' ? "ve " : "v ") + noun +
-               "u náboj " + Charge(anion.charge);
+        return "Anion " + SymbolAfterAtom(anion.formula) + " má " +
+               (noun[0] == 'f' ? "ve " : "v ") + noun + "u náboj " + Charge(anion.charge);
     }
 }
 
@@ -63,7 +63,7 @@ std::string AnionPart(Kind kind, const Ions& ions, const std::string& noun) {
         return Capitalised(noun) + ": anion " + AcidOf(ions) + "; " + AcidHydrogens(ions) +
                ", anion " + anion.formula + " má tedy náboj " + Charge(anion.charge) + ".";
     default:
-        return Capitalised(noun) + ": anion " + anion.formula + " s nábojem " +
+        return Capitalised(noun) + ": anion " + SymbolAfterAtom(anion.formula) + " s nábojem " +
                Charge(anion.charge) + ".";
     }
 }
@@ -72,10 +72,12 @@ std::string FromFormula(Kind kind, const Ions& ions, const std::string& name) {
     const Side anion = AnionSide(kind, ions.anion);
     const Ion& cation = ions.cation;
     const int total = cation.count * cation.charge;
-    const std::string share =
-        cation.count == 1 ? "kation " + cation.formula + " má tedy náboj " + Charge(cation.charge)
-                          : Units(cation.count, kCation, cation.formula) + " tedy " +
-                                Signed(total) + ", každý z nich má náboj " + Charge(cation.charge);
+    const std::string share = cation.count == 1
+                                  ? "kation " + SymbolAfterAtom(cation.formula) +
+                                        " má tedy náboj " + Charge(cation.charge)
+                                  : Units(cation.count, kCation, SymbolAfterAtom(cation.formula)) +
+                                        " tedy " + Signed(total) + ", každý z nich má náboj " +
+                                        Charge(cation.charge);
     const std::string ending = Ammonium(cation) ? "; kation NH4 se nazývá amonný: "
                                                 : " (oxidační číslo " + Roman(cation.charge) +
                                                       "); tomu odpovídá koncovka -" +
@@ -94,8 +96,8 @@ std::string FromName(Kind kind, const Ions& ions, const std::string& formula,
         Ammonium(cation)
             ? adjective + ": kation NH4 s nábojem 1+."
             : adjective + ": koncovka -" + AdjectiveEnding(name, cation.charge) + ", kation " +
-                  cation.formula + " s nábojem " + Charge(cation.charge) + ".";
-    const Side left{cation.formula, cation.count, cation.charge, &kCation};
+                  SymbolAfterAtom(cation.formula) + " s nábojem " + Charge(cation.charge) + ".";
+    const Side left{SymbolAfterAtom(cation.formula), cation.count, cation.charge, &kCation};
     std::string text = AnionPart(kind, ions, WordOf(name, 0)) + " " + named + " " +
                        Balance(left, AnionSide(kind, ions.anion), true, formula);
     if (formula.find('(') != std::string::npos) {

@@ -90,7 +90,7 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
             return {i == 0       ? Grade::Right
                     : i < listed ? Grade::RightVariant
                                  : Grade::RightGas,
-                    i < listed ? "" : names[i]};
+                    i == 0 ? "" : names[i]};
         }
     }
     for (std::size_t i = 0; i < names.size(); ++i) {

@@ -39,28 +39,44 @@ const std::string& Expected(const Question& question) {
     return question.ask == Ask::Name ? question.compound.Name() : question.compound.formula;
 }
 
-std::string VerdictText(const Question& question, const Assessment& assessment) {
-    const std::string& shown = Shown(question);
+const char* const kRight = "Správně!";
+const char* const kWrong = "Špatně.";
+
+Verdict VerdictOf(const Question& question, const Assessment& assessment) {
+    const Compound& compound = question.compound;
+    const std::string pair = compound.formula + " – " + compound.Name();
+    std::string text;
     switch (assessment.grade) {
     case Grade::Empty:
-        return "Napiš odpověď a stiskni Enter.";
+        return {Grade::Empty, "Napiš odpověď.", 0};
     case Grade::Right:
-        return shown + ": správně.";
-    case Grade::RightVariant:
-        return shown + ": správně, píše se také " + question.compound.Name() + ".";
-    case Grade::RightGas:
-        return shown + ": správně, " + assessment.note + " je plyn " + question.compound.formula +
-               " a jeho roztok ve vodě je " + question.compound.Name() + ".";
-    case Grade::RightSpelling:
-        return shown + ": správně, jen se píše s diakritikou: " + assessment.note + ".";
-    case Grade::RightMolecular:
-        return shown + ": správně, obvykle se píše " + Expected(question) + ".";
-    case Grade::Wrong:
+        text = pair + ".";
         break;
+    case Grade::RightVariant:
+        text =
+            compound.formula + " – " + assessment.note + "; píše se také " + compound.Name() + ".";
+        break;
+    case Grade::RightSpelling:
+        text = compound.formula + " – " + assessment.note + " (jen se píše s diakritikou).";
+        break;
+    case Grade::RightMolecular:
+        text = assessment.note + " – " + compound.Name() + "; obvykle se píše " + compound.formula +
+               ".";
+        break;
+    case Grade::RightGas:
+        text = compound.formula + " – " + assessment.note + ", plyn; jeho roztok ve vodě je " +
+               compound.Name() + ".";
+        break;
+    case Grade::Wrong: {
+        const std::string note = assessment.note.empty() ? "" : "\r\n" + assessment.note;
+        const std::string explanation = Explanation(question);
+        return {Grade::Wrong,
+                std::string(kWrong) + " Správně je " + pair + "." + note +
+                    (explanation.empty() ? "" : "\r\n" + explanation),
+                std::string(kWrong).size()};
     }
-    const std::string note = assessment.note.empty() ? "" : assessment.note + "\r\n";
-    return shown + ": špatně, správně je " + Expected(question) + ".\r\n" + note +
-           Explanation(question);
+    }
+    return {assessment.grade, std::string(kRight) + " " + text, std::string(kRight).size()};
 }
 
 } // namespace
@@ -114,13 +130,12 @@ Round::Round(std::vector<Question> questions) : questions_(std::move(questions))
 
 Verdict Round::Answer(const std::string& answer) {
     const Question& question = Current();
-    const Assessment assessment = Assess(question, answer);
-    Verdict verdict{assessment.grade, VerdictText(question, assessment)};
-    if (assessment.grade == Grade::Empty) {
+    const Verdict verdict = VerdictOf(question, Assess(question, answer));
+    if (verdict.grade == Grade::Empty) {
         return verdict;
     }
-    if (assessment.grade == Grade::Wrong) {
-        mistakes_.push_back({question, answer});
+    if (verdict.grade == Grade::Wrong) {
+        mistakes_.push_back({question, answer, verdict});
     } else {
         ++right_;
     }
@@ -129,11 +144,13 @@ Verdict Round::Answer(const std::string& answer) {
 }
 
 std::string Round::ProgressText() const {
-    const std::string right = ", správně " + std::to_string(right_);
     if (Finished()) {
-        return "Konec kola" + right;
+        const int percent = Total() == 0 ? 0 : (200 * right_ + Total()) / (2 * Total());
+        return "Výsledek: " + std::to_string(right_) + " z " + std::to_string(Total()) + " (" +
+               std::to_string(percent) + " %)";
     }
-    return "Otázka " + std::to_string(next_ + 1) + " z " + std::to_string(Total()) + right;
+    return "Otázka " + std::to_string(next_ + 1) + " z " + std::to_string(Total()) + ", správně " +
+           std::to_string(right_);
 }
 
 std::string Round::TaskText() const {
@@ -146,10 +163,6 @@ std::string Round::TaskText() const {
 
 std::string Round::PromptText() const {
     return Finished() ? "" : Shown(Current());
-}
-
-std::string Round::ScoreText() const {
-    return "Výsledek: " + std::to_string(right_) + " z " + std::to_string(Total());
 }
 
 std::string Round::MistakesText() const {

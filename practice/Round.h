@@ -24,15 +24,20 @@ std::vector<Question> DrawRound(const std::vector<std::vector<Question>>& groups
 // The same questions in an order drawn from the seed.
 std::vector<Question> Shuffled(std::vector<Question> questions, uint32_t seed);
 
+// The outcome of one answer, and what the dialog says about it: the mark a
+// pupil sees without reading ("Správně!", "Špatně."), the question's formula
+// and name, then for a wrong answer the hint and the explanation, separated
+// by CR LF.
+struct Verdict {
+    Grade grade;
+    std::string text;
+    std::size_t markLength; // the mark at the start of the text; 0 when none
+};
+
 struct Mistake {
     Question question;
     std::string answer; // as the pupil typed it
-};
-
-// The outcome of one answer, and what the dialog says about it.
-struct Verdict {
-    Grade grade;
-    std::string text; // one or two lines, separated by CR LF
+    Verdict verdict;
 };
 
 class Round {
@@ -49,15 +54,14 @@ class Round {
     bool Begun() const { return next_ > 0 && !Finished(); }
 
     // Grades the answer to the current question and moves on to the next one;
-    // an empty answer is not graded and the question stays.
+    // an empty answer is not graded and the question stays ("Napiš odpověď.").
     Verdict Answer(const std::string& answer);
 
-    // Texts of the dialog: "Otázka 3 z 10, správně 2"; what to write and
-    // what is shown; at the end "Výsledek: 8 z 10" and one line per mistake.
+    // Texts of the dialog: "Otázka 3 z 10, správně 2", at the end "Výsledek:
+    // 8 z 10 (80 %)"; what to write and what is shown; one line per mistake.
     std::string ProgressText() const;
     std::string TaskText() const;
     std::string PromptText() const;
-    std::string ScoreText() const;
     std::string MistakesText() const;
     // The questions answered wrongly, for a round of just those.
     std::vector<Question> MistakeQuestions() const;

@@ -30,12 +30,12 @@ std::string CoverageText(const std::vector<Question>& questions) {
     for (const Kind kind : Kinds()) {
         if (std::any_of(questions.begin(), questions.end(),
                         [kind](const Question& q) { return q.compound.kind == kind; })) {
-            covered.push_back(KindPlural(kind));
+            covered.push_back(KindTitle(kind));
         }
     }
-    std::string text = "názvosloví";
+    std::string text;
     for (std::size_t i = 0; i < covered.size(); ++i) {
-        text += (i == 0 ? " " : i + 1 == covered.size() ? " a " : ", ") + covered[i];
+        text += (i == 0 ? "" : i + 1 == covered.size() ? " a " : ", ") + covered[i];
     }
     return text;
 }

@@ -20,8 +20,8 @@ struct Selection {
 std::vector<std::vector<Question>> Groups(const Selection& selection,
                                           const std::vector<Compound>& compounds);
 
-// "názvosloví oxidů, hydroxidů a solí kyslíkatých kyselin": the kinds that
-// the questions ask about, in the order of Kinds().
+// "oxidy, hydroxidy a soli kyslíkatých kyselin": the kinds that the
+// questions ask about, in the order of Kinds().
 std::string CoverageText(const std::vector<Question>& questions);
 
 // What to say when the groups hold fewer compounds than the questions wanted:

@@ -7,26 +7,29 @@ namespace {
 
 struct ElementWords {
     const char* symbol;
-    const char* name;     // nominative
-    const char* genitive; // after "atom", only where the symbol reads as a numeral
+    const char* name; // nominative
+    // After "atom", only where the symbol reads as a numeral or its l as an I
+    // in the dialog's font (Al as AI, Cl as CI).
+    const char* genitive;
 };
 
 // The elements that explanations and hints name in words: the central atoms of
 // the acids, the anions of binary compounds, and the elements whose symbols a
 // formula typed in the wrong case turns into (CO into Co).
 constexpr ElementWords kElements[] = {
-    {"H", "vodík", nullptr},        {"B", "bor", nullptr},        {"C", "uhlík", nullptr},
-    {"N", "dusík", nullptr},        {"O", "kyslík", nullptr},     {"F", "fluor", nullptr},
-    {"Si", "křemík", nullptr},      {"P", "fosfor", nullptr},     {"S", "síra", nullptr},
-    {"Cl", "chlor", nullptr},       {"Br", "brom", nullptr},      {"I", "jod", "jodu"},
-    {"V", "vanad", "vanadu"},       {"Cr", "chrom", nullptr},     {"Mn", "mangan", nullptr},
-    {"As", "arsen", nullptr},       {"Se", "selen", nullptr},     {"Co", "kobalt", nullptr},
-    {"Cu", "měď", nullptr},         {"Cs", "cesium", nullptr},    {"Sc", "skandium", nullptr},
-    {"Hf", "hafnium", nullptr},     {"Ho", "holmium", nullptr},   {"Hs", "hassium", nullptr},
-    {"Nb", "niob", nullptr},        {"No", "nobelium", nullptr},  {"Nh", "nihonium", nullptr},
-    {"Np", "neptunium", nullptr},   {"Os", "osmium", nullptr},    {"Pb", "olovo", nullptr},
-    {"Po", "polonium", nullptr},    {"Pu", "plutonium", nullptr}, {"Bi", "bismut", nullptr},
-    {"Cn", "kopernicium", nullptr}, {"Sb", "antimon", nullptr},   {"Sn", "cín", nullptr},
+    {"H", "vodík", nullptr},        {"B", "bor", nullptr},         {"C", "uhlík", nullptr},
+    {"N", "dusík", nullptr},        {"O", "kyslík", nullptr},      {"F", "fluor", nullptr},
+    {"Si", "křemík", nullptr},      {"P", "fosfor", nullptr},      {"S", "síra", nullptr},
+    {"Cl", "chlor", "chloru"},      {"Br", "brom", nullptr},       {"I", "jod", "jodu"},
+    {"V", "vanad", "vanadu"},       {"Cr", "chrom", nullptr},      {"Mn", "mangan", nullptr},
+    {"As", "arsen", nullptr},       {"Se", "selen", nullptr},      {"Co", "kobalt", nullptr},
+    {"Cu", "měď", nullptr},         {"Cs", "cesium", nullptr},     {"Sc", "skandium", nullptr},
+    {"Hf", "hafnium", nullptr},     {"Ho", "holmium", nullptr},    {"Hs", "hassium", nullptr},
+    {"Nb", "niob", nullptr},        {"No", "nobelium", nullptr},   {"Nh", "nihonium", nullptr},
+    {"Np", "neptunium", nullptr},   {"Os", "osmium", nullptr},     {"Pb", "olovo", nullptr},
+    {"Po", "polonium", nullptr},    {"Pu", "plutonium", nullptr},  {"Bi", "bismut", nullptr},
+    {"Cn", "kopernicium", nullptr}, {"Sb", "antimon", nullptr},    {"Sn", "cín", nullptr},
+    {"Al", "hliník", "hliníku"},    {"Tl", "thallium", "thallia"},
 };
 
 const ElementWords* Find(const std::string& symbol) {

@@ -40,7 +40,9 @@ std::string Charge(int charge);
 // symbol the table lacks.
 std::string ElementName(const std::string& symbol);
 // How a sentence names the element after "atom" or on its own: the symbol,
-// but "jodu"/"jod" and "vanadu"/"vanad" for I and V, which read as numerals.
+// but the name where the symbol could be misread: I and V read as numerals
+// ("jodu"/"jod"), Al, Cl and Tl as AI, CI and TI in a sans-serif font
+// ("hliníku"/"hliník").
 std::string SymbolAfterAtom(const std::string& symbol);
 std::string SymbolAlone(const std::string& symbol);
 

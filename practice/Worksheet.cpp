@@ -1,22 +1,33 @@
 #include "practice/Worksheet.h"
 
 #include "practice/Selection.h"
+#include "practice/Text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace practice {
 namespace {
 
-// A4 in twips, with 2 cm margins.
 const char* const kHeader = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1029\n"
                             "{\\fonttbl{\\f0\\froman\\fcharset238 Times New Roman;}"
-                            "{\\f1\\fswiss\\fcharset238 Arial;}}\n"
-                            "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134"
-                            "\n";
-const char* const kTitle = "\\pard\\plain\\sa240\\f1\\fs32\\b ";
-const char* const kBody = "\\pard\\plain\\sa200\\f0\\fs24 ";
-const char* const kQuestion = "\\pard\\plain\\sb120\\sa120\\tx567\\tx3402\\f0\\fs24 ";
+                            "{\\f1\\fswiss\\fcharset238 Arial;}}\n";
+
+// Where the text of a question or key line starts: its number, what is
+// shown, the answer (or the line for it).
+constexpr int kNumberTab = 567;
+constexpr int kAnswerTab = 4253; // 7.5 cm
+
+// One paragraph of the sheet: its style, its RTF and the plain text whose
+// length estimates its width.
+struct Paragraph {
+    const SheetStyle* style;
+    std::string rtf;
+    std::string plain;   // what stands on the line, tabs included
+    bool tabbed = false; // number, shown text and answer in their columns
+};
 
 // Digits of a formula as subscripts: Fe{\sub 2}O{\sub 3}.
 std::string RtfFormula(const std::string& formula) {
@@ -31,23 +42,34 @@ std::string RtfFormula(const std::string& formula) {
     return rtf;
 }
 
+std::string ShownText(const Question& question) {
+    return question.ask == Ask::Name ? question.compound.formula : question.compound.Name();
+}
+
 std::string Shown(const Question& question) {
     return question.ask == Ask::Name ? RtfFormula(question.compound.formula)
                                      : RtfText(question.compound.Name());
 }
 
-// The answer the key shows first, then in brackets what also counts as right,
-// so that marking by hand accepts what the program accepts.
-std::string Answer(const Question& question) {
+// What the key accepts: the answer shown first, then in brackets what also
+// counts as right, so that marking by hand accepts what the program accepts.
+std::vector<std::string> KeyAnswers(const Question& question) {
     const Compound& compound = question.compound;
-    const bool name = question.ask == Ask::Name;
-    const std::vector<std::string> accepted = name ? AcceptedNames(compound) : compound.molecular;
-    std::string key = name ? RtfText(compound.Name()) : RtfFormula(compound.formula);
-    for (std::size_t i = name ? 1 : 0; i < accepted.size(); ++i) {
-        key += (i == (name ? 1u : 0u) ? " (" : ", ") +
-               (name ? RtfText(accepted[i]) : RtfFormula(accepted[i]));
+    if (question.ask == Ask::Name) {
+        return AcceptedNames(compound);
     }
-    return key + (accepted.size() > (name ? 1u : 0u) ? ")" : "");
+    std::vector<std::string> formulas = {compound.formula};
+    formulas.insert(formulas.end(), compound.molecular.begin(), compound.molecular.end());
+    return formulas;
+}
+
+std::string Joined(const std::vector<std::string>& answers, bool rtf, bool formulas) {
+    std::string text;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        text += i == 0 ? "" : i == 1 ? " (" : ", ";
+        text += !rtf ? answers[i] : formulas ? RtfFormula(answers[i]) : RtfText(answers[i]);
+    }
+    return text + (answers.size() > 1 ? ")" : "");
 }
 
 std::string Task(const std::vector<Question>& questions) {
@@ -67,8 +89,78 @@ std::string Task(const std::vector<Question>& questions) {
     return (formulas ? "Napiš vzorce " : "Napiš názvy ") + what + ".";
 }
 
-std::string Paragraph(const char* format, const std::string& text) {
-    return format + text + "\\par\n";
+std::string Format(const SheetStyle& style, bool tabbed) {
+    return "\\pard\\plain\\sb" + std::to_string(style.before) + "\\sa" +
+           std::to_string(style.after) +
+           (tabbed ? "\\tx" + std::to_string(kNumberTab) + "\\tx" + std::to_string(kAnswerTab)
+                   : "") +
+           (style.sans ? "\\f1" : "\\f0") + "\\fs" + std::to_string(style.halfPoints) +
+           (style.bold ? "\\b " : " ");
+}
+
+Paragraph Plain(const SheetStyle& style, const std::string& text) {
+    return {&style, RtfText(text), text};
+}
+
+// The numbered lines of the questions or of the key.
+std::vector<Paragraph> Numbered(const std::vector<Question>& questions, bool key) {
+    const std::string line(36, '_');
+    std::vector<Paragraph> lines;
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const Question& question = questions[i];
+        const std::string number = std::to_string(i + 1) + ".\\tab ";
+        const bool formulas = question.ask == Ask::Formula;
+        const std::vector<std::string> answers = KeyAnswers(question);
+        const std::string rtf =
+            number + Shown(question) + "\\tab " + (key ? Joined(answers, true, formulas) : line);
+        const std::string plain = std::to_string(i + 1) + ".\t" + ShownText(question) + "\t" +
+                                  (key ? Joined(answers, false, formulas) : line);
+        lines.push_back({key ? &kKeyStyle : &kQuestionStyle, rtf, plain, true});
+    }
+    return lines;
+}
+
+// The questions' page, then the key's.
+std::vector<std::vector<Paragraph>> Pages(const std::vector<Question>& questions) {
+    const std::string blank(14, '_');
+    std::vector<Paragraph> sheet = {
+        Plain(kTitleStyle, "Pracovní list: názvosloví"),
+        Plain(kSubtitleStyle, Capitalised(CoverageText(questions)) + "."),
+        Plain(kLineStyle, "Jméno a příjmení: " + blank + blank + "   Třída: " + blank.substr(0, 8) +
+                              "   Datum: " + blank.substr(0, 10)),
+        {&kLineStyle, "\\b " + RtfText(Task(questions)) + "\\b0 ", Task(questions)},
+    };
+    const auto asked = Numbered(questions, false);
+    sheet.insert(sheet.end(), asked.begin(), asked.end());
+    std::vector<Paragraph> key = {Plain(kTitleStyle, "Řešení")};
+    const auto answered = Numbered(questions, true);
+    key.insert(key.end(), answered.begin(), answered.end());
+    return {sheet, key};
+}
+
+// Lines a text takes at a style across a width, from an average letter of
+// half an em (Times New Roman's average is less).
+int LinesOf(const std::string& text, const SheetStyle& style, int width) {
+    const int letter = style.halfPoints * 5; // half an em, in twips
+    const int needed = static_cast<int>(text.size()) * letter;
+    return std::max(1, (needed + width - 1) / width);
+}
+
+int HeightOf(const Paragraph& paragraph) {
+    const SheetStyle& style = *paragraph.style;
+    const int width = kA4Width - 2 * kMargin;
+    int lines = LinesOf(paragraph.plain, style, width);
+    if (paragraph.tabbed) {
+        // The shown text in its column; when it overflows, the answer goes on below.
+        const std::size_t first = paragraph.plain.find('\t');
+        const std::size_t second = paragraph.plain.find('\t', first + 1);
+        const int shown = LinesOf(paragraph.plain.substr(first + 1, second - first - 1), style,
+                                  kAnswerTab - kNumberTab);
+        const int answer = LinesOf(paragraph.plain.substr(second + 1), style, width - kAnswerTab);
+        lines = shown == 1 ? answer : shown + answer;
+    }
+    // A line is 1.2 times the font size: half-points times 12 twips.
+    return style.before + lines * style.halfPoints * 12 + style.after;
 }
 
 } // namespace
@@ -92,24 +184,66 @@ std::string RtfText(const std::string& text) {
 }
 
 std::string WorksheetRtf(const std::vector<Question>& questions) {
-    const std::string line(36, '_');
     std::string rtf = kHeader;
-    rtf += Paragraph(kTitle, RtfText("Pracovní list: " + CoverageText(questions)));
-    rtf += Paragraph(kBody, RtfText("Jméno a příjmení: " + line));
-    rtf += Paragraph(kBody,
-                     RtfText("Třída: " + line.substr(0, 12) + "   Datum: " + line.substr(0, 16)));
-    rtf += Paragraph(kBody, "\\b " + RtfText(Task(questions)) + "\\b0 ");
-    for (std::size_t i = 0; i < questions.size(); ++i) {
-        rtf += Paragraph(kQuestion,
-                         std::to_string(i + 1) + ".\\tab " + Shown(questions[i]) + "\\tab " + line);
-    }
-    rtf += "\\page\n";
-    rtf += Paragraph(kTitle, RtfText("Řešení"));
-    for (std::size_t i = 0; i < questions.size(); ++i) {
-        rtf += Paragraph(kQuestion, std::to_string(i + 1) + ".\\tab " + Shown(questions[i]) +
-                                        "\\tab " + Answer(questions[i]));
+    rtf += "\\paperw" + std::to_string(kA4Width) + "\\paperh" + std::to_string(kA4Height) +
+           "\\margl" + std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" +
+           std::to_string(kMargin) + "\\margb" + std::to_string(kMargin) + "\n";
+    const auto pages = Pages(questions);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        rtf += page == 0 ? "" : "\\page\n";
+        for (const Paragraph& paragraph : pages[page]) {
+            rtf += Format(*paragraph.style, paragraph.tabbed) + paragraph.rtf + "\\par\n";
+        }
     }
     return rtf + "}\n";
+}
+
+std::vector<int> WorksheetHeights(const std::vector<Question>& questions) {
+    std::vector<int> heights;
+    for (const auto& page : Pages(questions)) {
+        int height = 0;
+        for (const Paragraph& paragraph : page) {
+            height += HeightOf(paragraph);
+        }
+        heights.push_back(height);
+    }
+    return heights;
+}
+
+std::string WorksheetFileName(const std::vector<Question>& questions, int year, int month,
+                              int day) {
+    std::vector<std::string> kinds;
+    for (const Kind kind : Kinds()) {
+        const bool asked =
+            std::any_of(questions.begin(), questions.end(),
+                        [kind](const Question& q) { return q.compound.kind == kind; });
+        const std::string word = kind == Kind::BinaryAcid || kind == Kind::Oxoacid ? "kyseliny"
+                                 : kind == Kind::Salt                              ? "soli"
+                                                      : KindTitle(kind);
+        if (asked && std::find(kinds.begin(), kinds.end(), word) == kinds.end()) {
+            kinds.push_back(word);
+        }
+    }
+    std::string name = "list";
+    if (kinds.size() > 3) {
+        name += " sloučeniny";
+    } else {
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            name += (i == 0 ? " " : i + 1 == kinds.size() ? " a " : ", ") + kinds[i];
+        }
+    }
+    char date[16];
+    std::snprintf(date, sizeof date, " %04d-%02d-%02d", year % 10000, month % 100, day % 100);
+    name += date;
+    // Windows refuses these in a file name.
+    name.erase(std::remove_if(name.begin(), name.end(),
+                              [](char c) {
+                                  return std::string_view("<>:\"/\\|?*").find(c) !=
+                                             std::string_view::npos ||
+                                         static_cast<unsigned char>(c) < 0x20;
+                              }),
+               name.end());
+    return name + ".rtf";
 }
 
 std::string WithRtfExtension(const std::string& path) {

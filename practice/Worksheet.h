@@ -8,11 +8,41 @@
 
 namespace practice {
 
-// An RTF document on A4: a title, lines for name, class and date, the
-// numbered questions each with a line for the answer, a page break and the
-// key ("Řešení") in the same order. Pure ASCII: the code page 1250 letters
-// are written as \'xx escapes.
+// The page in twips: A4 with margins of 1.5 cm.
+constexpr int kA4Width = 11906;
+constexpr int kA4Height = 16838;
+constexpr int kMargin = 851;
+
+// How a paragraph of the sheet looks: its size in half-points, the space
+// before and after it in twips.
+struct SheetStyle {
+    int halfPoints;
+    int before;
+    int after;
+    bool sans; // Arial, else Times New Roman
+    bool bold;
+};
+constexpr SheetStyle kTitleStyle = {28, 0, 60, true, true};
+constexpr SheetStyle kSubtitleStyle = {18, 0, 160, false, false};
+constexpr SheetStyle kLineStyle = {22, 0, 120, false, false};
+constexpr SheetStyle kQuestionStyle = {22, 80, 80, false, false}; // room to write by hand
+constexpr SheetStyle kKeyStyle = {20, 30, 30, false, false};
+
+// An RTF document on A4: a short title, the kinds it covers in a smaller
+// line, a line for name, class and date, the numbered questions each with a
+// line for the answer, a page break and the key ("Řešení") in the same order,
+// each answer followed in brackets by what also counts as right. Pure ASCII:
+// the code page 1250 letters are written as \'xx escapes.
 std::string WorksheetRtf(const std::vector<Question>& questions);
+
+// The height in twips that the questions' page and the key's page need, as
+// estimated from the sizes above (a line 1.2 times the font size, a letter
+// half an em wide).
+std::vector<int> WorksheetHeights(const std::vector<Question>& questions);
+
+// The name the Save dialog proposes: what the sheet covers and the date,
+// "list oxidy a soli 2026-12-09.rtf", with nothing Windows refuses in a name.
+std::string WorksheetFileName(const std::vector<Question>& questions, int year, int month, int day);
 
 // Code page 1250 text as RTF text: \ { } escaped, bytes above 0x7F as \'xx.
 std::string RtfText(const std::string& text);

@@ -23,9 +23,10 @@ TEST(Explanations, EachStyleBothWays) {
         {"Fe2O3", "Součet oxidačních čísel v oxidu je nula. Kyslík má oxidační číslo -II: tři "
                   "atomy O dávají dohromady -6, dva atomy Fe tedy +6, každý z nich má oxidační "
                   "číslo III; tomu odpovídá koncovka -itý: oxid železitý."},
-        {"SnCl4", "Součet oxidačních čísel je nula. Chlor má v chloridu oxidační číslo -I: čtyři "
-                  "atomy Cl dávají dohromady -4, atom Sn tedy +4, to je oxidační číslo IV; tomu "
-                  "odpovídá koncovka -ičitý: chlorid cíničitý."},
+        {"SnCl4",
+         "Součet oxidačních čísel je nula. Chlor má v chloridu oxidační číslo -I: čtyři "
+         "atomy chloru dávají dohromady -4, atom Sn tedy +4, to je oxidační číslo IV; tomu "
+         "odpovídá koncovka -ičitý: chlorid cíničitý."},
         {"KI", "Součet oxidačních čísel je nula. Jod má v jodidu oxidační číslo -I: jeden atom "
                "jodu dává -1, atom K tedy +1, to je oxidační číslo I; tomu odpovídá koncovka -ný: "
                "jodid draselný."},
@@ -37,11 +38,13 @@ TEST(Explanations, EachStyleBothWays) {
          "má 3 atomy H, anion má tedy náboj 3-. Dva anionty PO4 dávají dohromady -6, tři "
          "kationty Ca tedy +6, každý z nich má náboj 2+ (oxidační číslo II); tomu odpovídá "
          "koncovka -natý: fosforečnan vápenatý."},
-        {"NH4Cl", "Součet nábojů je nula. Anion Cl má v chloridu náboj 1-. Jeden anion Cl dává "
-                  "-1, kation NH4 má tedy náboj 1+; kation NH4 se nazývá amonný: chlorid amonný."},
-        {"HCl", "Vodík má oxidační číslo I, chlor v chlorovodíku -I: jeden atom H dává +1, jeden "
-                "atom Cl -1, součet je nula. Plyn HCl se nazývá chlorovodík, jeho roztok ve vodě "
-                "je kyselina chlorovodíková."},
+        {"NH4Cl",
+         "Součet nábojů je nula. Anion chloru má v chloridu náboj 1-. Jeden anion chloru "
+         "dává -1, kation NH4 má tedy náboj 1+; kation NH4 se nazývá amonný: chlorid amonný."},
+        {"HCl",
+         "Vodík má oxidační číslo I, chlor v chlorovodíku -I: jeden atom H dává +1, jeden "
+         "atom chloru -1, součet je nula. Plyn HCl se nazývá chlorovodík, jeho roztok ve vodě "
+         "je kyselina chlorovodíková."},
         {"H2Cr2O7", "Součet oxidačních čísel je nula. Vodík má oxidační číslo I, kyslík -II: dva "
                     "atomy H dávají +2, sedm atomů O -14, dva atomy Cr tedy +12, každý z nich má "
                     "oxidační číslo VI; tomu odpovídá koncovka -ová a předpona di- pro dva atomy "
@@ -54,9 +57,10 @@ TEST(Explanations, EachStyleBothWays) {
         {"Fe2O3", "Oxid: O s oxidačním číslem -II. Železitý: koncovka -itý, Fe s oxidačním "
                   "číslem III. Nejmenší společný násobek čísel 3 a 2 je 6: 6 : 3 = 2 atomy Fe, "
                   "6 : 2 = 3 atomy O, tedy Fe2O3."},
-        {"SnCl4", "Chlorid: Cl s oxidačním číslem -I. Cíničitý: koncovka -ičitý, Sn s oxidačním "
-                  "číslem IV. Atom Sn s oxidačním číslem IV vyrovnají čtyři atomy Cl: (+4) + 4 · "
-                  "(-1) = 0, tedy SnCl4."},
+        {"SnCl4",
+         "Chlorid: chlor s oxidačním číslem -I. Cíničitý: koncovka -ičitý, Sn s oxidačním "
+         "číslem IV. Atom Sn s oxidačním číslem IV vyrovnají čtyři atomy chloru: (+4) + 4 · "
+         "(-1) = 0, tedy SnCl4."},
         {"H2O2", "Peroxid: skupina O2, každý atom O má oxidační číslo -I (dohromady -2). Vodíku: "
                  "H s oxidačním číslem I. Na skupinu O2 připadají 2 atomy H: H2O2 (skupina O2 se "
                  "nekrátí)."},
@@ -104,7 +108,8 @@ TEST(Explanations, EveryListedCompoundBothWays) {
                             : text.find(" " + compound.formula + ".") != std::string::npos ||
                                   EndsWith(text, ": " + compound.formula + ".") ||
                                   text.find(compound.formula + " (") != std::string::npos);
-            for (const char* wrong : {"+I", "+V", " I má", " V má", "atom I ", "atom V ", "  "}) {
+            for (const char* wrong : {"+I", "+V", " I má", " V má", "atom I ", "atom V ",
+                                      "atom Al ", "atomy Cl ", "kation Al ", "anion Cl ", "  "}) {
                 EXPECT_EQ(text.find(wrong), std::string::npos) << wrong;
             }
         }

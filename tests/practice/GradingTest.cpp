@@ -42,12 +42,12 @@ TEST(Grading, NamesAcceptedAndTheirHints) {
         {"Fe2O3", Ask::Name, "oxid železítý", Grade::Wrong}, // a wrong accent is no missing one
         {"Fe2O3", Ask::Name, "oxidželezitý", Grade::Wrong},
         {"Fe2O3", Ask::Name, " . ", Grade::Empty},
-        {"BeO", Ask::Name, "oxid berylnatý", Grade::RightVariant},
+        {"BeO", Ask::Name, "oxid berylnatý", Grade::RightVariant, "oxid berylnatý"},
         {"BeO", Ask::Name, "oxid berylnaty", Grade::RightSpelling, "oxid berylnatý"},
         {"SnCl4", Ask::Name, "chlorid cíničitý", Grade::Right},
         {"SnO2", Ask::Name, "oxid ciničitý", Grade::RightSpelling, "oxid cíničitý"},
-        {"Bi2S3", Ask::Name, "sulfid vizmutitý", Grade::RightVariant},
-        {"H2S", Ask::Name, "kyselina sirovodíková", Grade::RightVariant},
+        {"Bi2S3", Ask::Name, "sulfid vizmutitý", Grade::RightVariant, "sulfid vizmutitý"},
+        {"H2S", Ask::Name, "kyselina sirovodíková", Grade::RightVariant, "kyselina sirovodíková"},
         {"HCl", Ask::Name, "Chlorovodík", Grade::RightGas, "chlorovodík"},
         {"H2S", Ask::Name, "sirovodík", Grade::RightGas, "sirovodík"},
         {"H2S", Ask::Name, "sulfan", Grade::RightGas, "sulfan"},
@@ -75,7 +75,7 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
     const std::string reduce = "Vzorec se krátí na nejmenší poměr: ";
     const Case cases[] = {
         {"Fe(OH)3", Ask::Formula, " Fe (OH) 3 ;", Grade::Right},
-        {"P2O5", Ask::Formula, "P4O10", Grade::RightMolecular},
+        {"P2O5", Ask::Formula, "P4O10", Grade::RightMolecular, "P4O10"},
         {"Fe(OH)3", Ask::Formula, "", Grade::Empty},
         // Letter case, in oxides as in the other kinds.
         {"Fe2O3", Ask::Formula, "fe2o3", Grade::Wrong,

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace practice;
@@ -110,30 +111,32 @@ TEST(Practice, RoundKeepsScoreAndMistakes) {
     EXPECT_EQ(round.ProgressText(), "Otázka 1 z 5, správně 0");
     EXPECT_FALSE(round.Begun());
     EXPECT_EQ(round.TaskText() + " " + round.PromptText(), "Napiš název oxidu: Fe2O3");
-    EXPECT_EQ(round.Answer("  ").text, "Napiš odpověď a stiskni Enter.");
+    EXPECT_EQ(round.Answer("  ").text, "Napiš odpověď.");
     EXPECT_FALSE(round.Begun()) << "an empty answer is no answer";
-    EXPECT_EQ(round.Answer("oxid zelezity").text,
-              "Fe2O3: správně, jen se píše s diakritikou: oxid železitý.");
+    const Verdict spelled = round.Answer("oxid zelezity");
+    EXPECT_EQ(spelled.text, "Správně! Fe2O3 – oxid železitý (jen se píše s diakritikou).");
+    EXPECT_EQ(spelled.text.substr(0, spelled.markLength), "Správně!");
     EXPECT_TRUE(round.Begun());
     EXPECT_EQ(round.TaskText() + " " + round.PromptText(), "Napiš vzorec oxidu: oxid uhelnatý");
     const Verdict wrong = round.Answer("C2O2");
     EXPECT_EQ(wrong.grade, Grade::Wrong);
-    EXPECT_EQ(wrong.text, "oxid uhelnatý: špatně, správně je CO.\r\nVzorec se krátí na nejmenší "
+    EXPECT_EQ(wrong.text.substr(0, wrong.markLength), "Špatně.");
+    EXPECT_EQ(wrong.text, "Špatně. Správně je CO – oxid uhelnatý.\r\nVzorec se krátí na nejmenší "
                           "poměr: C2O2 se píše CO.\r\n" +
                               Explanation({kCarbon, Ask::Formula}));
     EXPECT_EQ(round.TaskText(), "Napiš název kyseliny:");
     EXPECT_EQ(round.Answer("sirovodík").text,
-              "H2S: správně, sirovodík je plyn H2S a jeho roztok ve vodě je kyselina sulfanová.");
+              "Správně! H2S – sirovodík, plyn; jeho roztok ve vodě je kyselina sulfanová.");
     EXPECT_EQ(round.Answer("Na2O").text,
-              "peroxid sodný: špatně, správně je Na2O2.\r\nNa2O je oxid sodný. Peroxid má "
+              "Špatně. Správně je Na2O2 – peroxid sodný.\r\nNa2O je oxid sodný. Peroxid má "
               "skupinu O2, v níž má každý atom O oxidační číslo -I: Na2O2.\r\n" +
                   Explanation({kPeroxide, Ask::Formula}));
     EXPECT_EQ(round.ProgressText(), "Otázka 5 z 5, správně 2");
-    EXPECT_EQ(round.Answer("P4O10").text, "oxid fosforečný: správně, obvykle se píše P2O5.");
+    EXPECT_EQ(round.Answer("P4O10").text,
+              "Správně! P4O10 – oxid fosforečný; obvykle se píše P2O5.");
     EXPECT_TRUE(round.Finished());
     EXPECT_FALSE(round.Begun());
-    EXPECT_EQ(round.ProgressText(), "Konec kola, správně 3");
-    EXPECT_EQ(round.ScoreText(), "Výsledek: 3 z 5");
+    EXPECT_EQ(round.ProgressText(), "Výsledek: 3 z 5 (60 %)");
     EXPECT_EQ(round.MistakesText(), "oxid uhelnatý: odpověď „C2O2“, správně CO\r\n"
                                     "peroxid sodný: odpověď „Na2O“, správně Na2O2");
     ASSERT_EQ(round.MistakeQuestions().size(), 2u);
@@ -199,25 +202,32 @@ TEST(Practice, WorksheetHasQuestionsPageBreakAndKeyOnA4) {
 TEST(Practice, WorksheetTitleSaysWhatItCoversAndTheKeyWhatCounts) {
     struct Case {
         std::vector<Question> questions;
-        std::string title;
+        std::string covers;
         std::string task;
+        std::string file;
     };
     const Question oxide = {kIron, Ask::Name};
     const Case cases[] = {
-        {{oxide}, "názvosloví oxidů", "Napiš názvy oxidů."},
+        {{oxide}, "Oxidy.", "Napiš názvy oxidů.", "list oxidy 2026-12-09.rtf"},
         {{{kSulfate, Ask::Name}, {kSulfate, Ask::Formula}},
-         "názvosloví solí kyslíkatých kyselin",
-         "Ke vzorcům napiš názvy solí kyslíkatých kyselin, k názvům jejich vzorce."},
+         "Soli kyslíkatých kyselin.",
+         "Ke vzorcům napiš názvy solí kyslíkatých kyselin, k názvům jejich vzorce.",
+         "list soli 2026-12-09.rtf"},
         {{{kSulfate, Ask::Name}, {kSulfane, Ask::Name}, oxide},
-         "názvosloví oxidů, bezkyslíkatých kyselin a solí kyslíkatých kyselin",
-         "Napiš názvy sloučenin."},
+         "Oxidy, bezkyslíkaté kyseliny a soli kyslíkatých kyselin.",
+         "Napiš názvy sloučenin.",
+         "list oxidy, kyseliny a soli 2026-12-09.rtf"},
+        {{{kSulfate, Ask::Name}, {kSulfane, Ask::Name}, oxide, {kPeroxide, Ask::Name}},
+         "Oxidy, peroxidy, bezkyslíkaté kyseliny a soli kyslíkatých kyselin.",
+         "Napiš názvy sloučenin.",
+         "list sloučeniny 2026-12-09.rtf"},
     };
     for (const Case& c : cases) {
         const std::string rtf = WorksheetRtf(c.questions);
-        EXPECT_NE(rtf.find("\\b " + RtfText("Pracovní list: " + c.title) + "\\par"),
-                  std::string::npos)
-            << c.title;
+        EXPECT_NE(rtf.find(RtfText("Pracovní list: názvosloví") + "\\par"), std::string::npos);
+        EXPECT_NE(rtf.find(RtfText(c.covers) + "\\par"), std::string::npos) << c.covers;
         EXPECT_NE(rtf.find("\\b " + RtfText(c.task) + "\\b0"), std::string::npos) << c.task;
+        EXPECT_EQ(WorksheetFileName(c.questions, 2026, 12, 9), c.file);
     }
     const std::string rtf =
         WorksheetRtf({{kSulfane, Ask::Name}, {kPhosphorus, Ask::Formula}, {kCarbon, Ask::Formula}});
@@ -226,6 +236,34 @@ TEST(Practice, WorksheetTitleSaysWhatItCoversAndTheKeyWhatCounts) {
               std::string::npos);
     EXPECT_NE(key.find("P{\\sub 2}O{\\sub 5} (P{\\sub 4}O{\\sub 1}{\\sub 0})"), std::string::npos);
     EXPECT_NE(key.find("\\tab CO\\par"), std::string::npos) << "nothing in brackets";
+}
+
+// Thirty questions fill one A4 page and their key another, however long the
+// names and what also counts: the thirty longest of the list, asked both ways.
+TEST(Practice, ThirtyQuestionsFitOnePageAndTheKeyAnother) {
+    const int usable = kA4Height - 2 * kMargin;
+    for (const Ask ask : {Ask::Name, Ask::Formula}) {
+        std::vector<Question> longest;
+        for (const Compound& compound : ListedCompounds()) {
+            longest.push_back({compound, ask});
+        }
+        const auto length = [](const Question& q) {
+            std::size_t size = 0;
+            for (const std::string& name : AcceptedNames(q.compound)) {
+                size += name.size() + 2;
+            }
+            return size;
+        };
+        std::sort(longest.begin(), longest.end(),
+                  [&](const Question& a, const Question& b) { return length(a) > length(b); });
+        longest.resize(40);
+        EXPECT_GT(WorksheetHeights(longest)[0], usable) << "forty take a second page";
+        longest.resize(30);
+        const std::vector<int> heights = WorksheetHeights(longest);
+        ASSERT_EQ(heights.size(), 2u);
+        EXPECT_LE(heights[0], usable) << "questions";
+        EXPECT_LE(heights[1], usable) << "key";
+    }
 }
 
 TEST(Practice, SubscriptSpans) {
