@@ -1,18 +1,33 @@
 // Read-only Rich Edit controls that show formulas as chemists write them: a
 // formula's counts lowered and smaller (Ca3(PO4)2 with 3, 4 and 2 below the
-// line). Texts are code page 1250; WM_GETTEXT still reads the plain digits.
+// line), three quarters of the text's size, in its colour, so that they stay
+// readable at 96 DPI. Texts are code page 1250; WM_GETTEXT still reads the
+// plain digits.
 #pragma once
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace dialogs {
 
 // Gives the control the dialog's face colour, so that it reads as a label.
 void ShowOnDialogFace(HWND control);
 
-// Replaces the control's text and lowers the counts of the formulas in it.
-void SetFormulaText(HWND control, const std::string& text);
+// Part of a text in bold and a colour: "Správně!" in green.
+struct Mark {
+    std::size_t start; // in bytes of the text
+    std::size_t length;
+    COLORREF colour;
+};
+
+// Replaces the control's text, lowers the counts of the formulas in it and
+// sets the marks.
+void SetFormulaText(HWND control, const std::string& text, const std::vector<Mark>& marks = {});
+
+// The paragraph of the control the caret is in, counted from 0.
+std::size_t CaretParagraph(HWND control);
 
 } // namespace dialogs

@@ -1,6 +1,8 @@
 // The choices the practice and worksheet dialogs share: what to ask (three
 // radio buttons), for which school (two radio buttons), which kinds of
-// compound (check boxes) and how many questions (a drop-down list).
+// compound (check boxes, and one that ticks them all) and how many questions
+// (a drop-down list). Each dialog keeps its last choices while the program
+// runs (in memory: the program writes no settings).
 #pragma once
 
 #include "practice/Round.h"
@@ -14,17 +16,23 @@
 
 namespace dialogs {
 
-// Checks the first direction, primary school and the oxides alone, and fills the count list,
-// `chosen` selected.
-void SetUpChoices(HWND dialog, std::initializer_list<int> counts, int chosen);
-practice::Direction ChosenDirection(HWND dialog);
+struct Choices {
+    practice::Direction direction = practice::Direction::FormulaToName;
+    practice::Selection selection; // the oxides alone, primary school
+    int count;
+};
+
+// Sets the controls to `choices` and fills the count list.
+void SetUpChoices(HWND dialog, std::initializer_list<int> counts, const Choices& choices);
+// The choices as the controls show them.
+Choices ChosenChoices(HWND dialog);
 // The radio button of the direction chosen.
 HWND ChosenDirectionButton(HWND dialog);
-int ChosenCount(HWND dialog);
 // A seed that differs from one round to the next.
 uint32_t NewSeed();
-// The chosen kinds of compound and school.
-practice::Selection ChosenSelection(HWND dialog);
+// Keeps "všechny" and the kinds in step after a click on one of them; false
+// for any other control.
+bool KindClicked(HWND dialog, int id);
 // True when at least one kind of compound is chosen; else asks for one in a box.
 bool KindChosen(HWND dialog, const char* caption, const char* request);
 // A round of the chosen kinds at the chosen school, as chosen, with a new seed.

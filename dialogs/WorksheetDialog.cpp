@@ -7,14 +7,22 @@
 #include "resources/resource.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace dialogs {
 namespace {
 
 const char* const kCaption = "Pracovní list";
+
+// The choices of the last worksheet, while the program runs.
+Choices& Remembered() {
+    static Choices choices{practice::Direction::FormulaToName, {}, 30};
+    return choices;
+}
 const char kFilter[] = "Dokumenty RTF (*.rtf)\0*.rtf\0Všechny soubory (*.*)\0*.*\0";
 
 // Where the Save dialog opens: the Documents folder at first (the program's
@@ -30,12 +38,16 @@ std::string& SaveFolder() {
     return folder;
 }
 
-// The file name the teacher chooses; empty when the Save dialog was cancelled
-// or an existing file that the dialog did not name is not to be replaced.
-std::string ChooseFile(HWND dialog) {
+// The file name the teacher chooses for the sheet; empty when the Save dialog
+// was cancelled or an existing file that the dialog did not name is not to be
+// replaced. The dialog proposes a name from what the sheet covers and the date.
+std::string ChooseFile(HWND dialog, const std::vector<practice::Question>& questions) {
     std::vector<char> path(MAX_PATH, '\0');
-    const std::string suggested = "pracovni-list.rtf";
-    suggested.copy(path.data(), suggested.size());
+    SYSTEMTIME today = {};
+    GetLocalTime(&today);
+    const std::string suggested =
+        practice::WorksheetFileName(questions, today.wYear, today.wMonth, today.wDay);
+    suggested.copy(path.data(), std::min(suggested.size(), path.size() - 1));
     OPENFILENAMEA save = {};
     save.lStructSize = sizeof save;
     save.hwndOwner = dialog;
@@ -60,36 +72,45 @@ std::string ChooseFile(HWND dialog) {
     return chosen;
 }
 
-// Draws the worksheet and saves it; false when the teacher cancelled.
+// Draws the worksheet and saves it, then says where and offers to open it;
+// false when the teacher cancelled or it could not be saved.
 bool Save(HWND dialog) {
     if (!KindChosen(dialog, kCaption, "Zaškrtněte aspoň jednu skupinu sloučenin, třeba oxidy.")) {
         return false;
     }
-    const std::string path = ChooseFile(dialog);
+    const auto questions = DrawChosenRound(dialog, kCaption, "pracovní list");
+    const std::string path = ChooseFile(dialog, questions);
     if (path.empty()) {
         return false;
     }
-    if (!base::WriteWholeFile(
-            path, practice::WorksheetRtf(DrawChosenRound(dialog, kCaption, "pracovní list")))) {
+    if (!base::WriteWholeFile(path, practice::WorksheetRtf(questions))) {
         const practice::SaveFailure failure = SaveFailureOf(path, GetLastError());
         MessageBoxA(dialog, practice::SaveFailedText(path, failure).c_str(), kCaption,
                     MB_OK | MB_ICONERROR);
         return false;
     }
     SaveFolder() = path.substr(0, path.find_last_of("\\/") + 1);
+    const std::string saved =
+        "Pracovní list je uložený v souboru\r\n" + path + "\r\n\r\nOtevřít ho?";
+    if (MessageBoxA(dialog, saved.c_str(), kCaption, MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        ShellExecuteA(dialog, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
     return true;
 }
 
 INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        SetUpChoices(dialog, {10, 20, 30}, 20);
+        SetUpChoices(dialog, {10, 20, 30, 40}, Remembered());
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK && Save(dialog)) {
-            EndDialog(dialog, IDOK);
-        } else if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, IDCANCEL);
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            Remembered() = ChosenChoices(dialog);
+            if (LOWORD(wParam) == IDCANCEL || Save(dialog)) {
+                EndDialog(dialog, LOWORD(wParam));
+            }
+        } else {
+            KindClicked(dialog, LOWORD(wParam));
         }
         return TRUE;
     default:

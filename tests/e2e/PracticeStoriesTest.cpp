@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include <map>
@@ -63,25 +64,32 @@ std::map<std::string, practice::Question> QuestionsByFormula() {
     return questions;
 }
 
-// Ticks every kind of compound besides the oxides, which are ticked already.
-void ChooseAllKinds(HWND dialog) {
-    for (int id = IDC_KIND_HYDROXIDES; id <= IDC_KIND_SALTS; ++id) {
-        SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, BST_CHECKED, 0);
-    }
+// Ticks every kind of compound with "všechny".
+bool ChooseAllKinds(HWND dialog) {
+    PostMessageA(GetDlgItem(dialog, IDC_KIND_ALL), BM_CLICK, 0, 0);
+    return WaitUntil([&] { return IsDlgButtonChecked(dialog, IDC_KIND_SALTS) == BST_CHECKED; });
+}
+
+// The button that Enter presses.
+int DefaultButton(HWND dialog) {
+    return LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0));
 }
 
 // Presses Enter `times` times, then Tab: once the focus has moved to `next`,
 // every Enter has been handled (key strokes are handled in order).
+// The control with the keyboard focus in the program.
+HWND Focused(const Program& p) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(p.thread(), &info) ? info.hwndFocus : nullptr;
+}
+
 bool EnterThenTab(const Program& p, HWND dialog, int times, int next) {
     for (int i = 0; i < times; ++i) {
         p.Key(dialog, VK_RETURN);
     }
     p.Key(dialog, VK_TAB);
-    return WaitUntil([&] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(p.thread(), &info) && info.hwndFocus == GetDlgItem(dialog, next);
-    });
+    return WaitUntil([&] { return Focused(p) == GetDlgItem(dialog, next); });
 }
 
 void SelectCount(HWND dialog, const wchar_t* count) {
@@ -100,24 +108,29 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     EXPECT_FALSE(IsWindowEnabled(p.main()));
     EXPECT_EQ(IsDlgButtonChecked(pupil.dialog, IDC_KIND_OXIDES), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(pupil.dialog, IDC_KIND_SALTS), BST_UNCHECKED);
-    ChooseAllKinds(pupil.dialog);
+    ASSERT_TRUE(ChooseAllKinds(pupil.dialog));
     SelectCount(pupil.dialog, L"10");
     pupil.Click(IDC_PRACTICE_START);
     ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 10, správně 0"));
 
     std::string missed;
+    std::string missedVerdict;
     std::set<std::string> tasks;
     for (int i = 0; i < 10; ++i) {
         const std::string formula = pupil.Text(IDC_PRACTICE_PROMPT);
         ASSERT_EQ(questions.count(formula), 1u) << formula << " is not for primary school";
         const practice::Question& question = questions.at(formula);
         const std::string& name = question.compound.Name();
+        const std::string right = "Správně! " + formula + " – " + name + ".";
         tasks.insert(pupil.Text(IDC_PRACTICE_TASK));
         if (i == 1) {
-            EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false),
-                      formula + ": špatně, správně je " + name + ".\r\n" +
-                          practice::Explanation(question));
+            missedVerdict = "Špatně. Správně je " + formula + " – " + name + ".\r\n" +
+                            practice::Explanation(question);
+            EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false), missedVerdict);
             missed = formula;
+            // After a click on "Odpovědět" the answer box has the focus again.
+            EXPECT_TRUE(WaitUntil(
+                [&] { return Focused(p) == GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER); }));
             // A new round now would lose two answers: asked, the pupil keeps this one.
             pupil.Click(IDC_PRACTICE_START);
             const e2e::Box box = p.WaitForBox();
@@ -140,39 +153,61 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
             SetDlgItemTextA(pupil.dialog, IDC_PRACTICE_ANSWER, name.c_str());
             testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice"));
         }
-        if (i == 9) { // the last answer with a double Enter: the score stays
+        if (i == 9) {
+            // The last answer with a double Enter and letters typed by reflex: the
+            // score, the mistakes and the choices stay.
             SetDlgItemTextA(pupil.dialog, IDC_PRACTICE_ANSWER, name.c_str());
-            EXPECT_TRUE(EnterThenTab(p, pupil.dialog, 2, IDC_LEVEL_PRIMARY));
-            EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), formula + ": správně.");
+            for (const WORD key : {WORD(VK_RETURN), WORD(VK_RETURN), WORD('S'), WORD('O')}) {
+                p.Key(pupil.dialog, key);
+            }
+            EXPECT_TRUE(EnterThenTab(p, pupil.dialog, 0, IDC_PRACTICE_MISTAKES));
+            EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), right);
+            EXPECT_EQ(IsDlgButtonChecked(pupil.dialog, IDC_LEVEL_PRIMARY), BST_CHECKED);
+            EXPECT_EQ(pupil.Text(IDC_PRACTICE_ANSWER), "");
             break;
         }
-        EXPECT_EQ(pupil.Answer(p, name, i == 0), formula + ": správně.");
-        if (i == 0) { // a second Enter on the empty field keeps the verdict
+        EXPECT_EQ(pupil.Answer(p, name, i == 0), right);
+        if (i == 0) { // an empty answer says so above the last verdict
             EXPECT_TRUE(EnterThenTab(p, pupil.dialog, 1, IDC_PRACTICE_SUBMIT));
-            EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), formula + ": správně.");
+            EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), "Napiš odpověď.\r\n" + right);
         }
     }
     // Ten questions of eight kinds: every kind once at least (the acids share a task).
     EXPECT_EQ(tasks.size(), 7u);
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Konec kola, správně 9");
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 9 z 10");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 9 z 10 (90 %)");
     const std::string& missedName = questions.at(missed).compound.Name();
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES),
               missed + ": odpověď „oxid nesprávný“, správně " + missedName);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER)));
     testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice-end"));
+    // Enter on a mistake shows its explanation again.
+    p.Key(pupil.dialog, VK_RETURN);
+    EXPECT_TRUE(pupil.Shows(IDC_PRACTICE_VERDICT, missedVerdict));
 
-    pupil.Click(IDC_PRACTICE_REDO);
+    // Back in the answer box, a deliberate Enter (after the pause, when the
+    // mistakes are the visible default) practises the mistakes.
+    PostMessageA(pupil.dialog, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER)), TRUE);
+    ASSERT_TRUE(WaitUntil([&] { return DefaultButton(pupil.dialog) == IDC_PRACTICE_REDO; }));
+    p.Key(pupil.dialog, VK_RETURN);
     ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 1, správně 0"));
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROMPT), missed);
-    EXPECT_EQ(pupil.Answer(p, questions.at(missed).compound.Name(), true), missed + ": správně.");
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_SCORE), "Výsledek: 1 z 1");
+    EXPECT_EQ(pupil.Answer(p, missedName, true), "Správně! " + missed + " – " + missedName + ".");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 1 z 1 (100 %)");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_REDO)));
+    EXPECT_TRUE(WaitUntil([&] { return DefaultButton(pupil.dialog) == IDC_PRACTICE_START; }));
 
     p.Key(pupil.dialog, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pupil.dialog); }));
     EXPECT_TRUE(IsWindowEnabled(p.main()));
+    // Opened again, the dialog has the choices of last time.
+    p.Command(IDM_PRACTICE);
+    HWND again = p.WaitForDialog("Procvičování");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(IsDlgButtonChecked(again, IDC_KIND_SALTS), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(again, IDC_KIND_ALL), BST_CHECKED);
+    p.Key(again, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(again); }));
     PostMessageA(p.main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(p.WaitForExit(), 0u);
 }
@@ -224,24 +259,34 @@ TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), p.main());
     SelectCount(dialog, L"20");
-    ChooseAllKinds(dialog);
+    ASSERT_TRUE(ChooseAllKinds(dialog));
     PostMessageA(GetDlgItem(dialog, IDC_DIRECTION_TO_FORMULA), BM_CLICK, 0, 0);
     testsupport::SaveScreenshot(dialog, testsupport::ScreenshotPath("worksheet"));
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     HWND save = p.WaitForDialog("Uložit jako");
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(GetWindow(save, GW_OWNER), dialog);
+    // The name proposed says what the sheet covers and when it was made.
+    SYSTEMTIME today = {};
+    GetLocalTime(&today);
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", today.wYear, today.wMonth, today.wDay);
+    EXPECT_EQ(WindowText(GetDlgItem(save, 0x47C)), "list sloučeniny " + std::string(date) + ".rtf");
     testsupport::AnswerFileDialog("8.A")(save);
+    const e2e::Box saved = p.WaitForBox();
+    EXPECT_EQ(saved.text, "Pracovní list je uložený v souboru\r\n" + (documents / "8.A.rtf") +
+                              "\r\n\r\nOtevřít ho?");
+    p.Answer(saved, IDNO);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 
     // Twenty questions of every kind asking for formulas, each again in the key
-    // after the page break; the title names every kind.
+    // after the page break; the line under the title names every kind.
     EXPECT_EQ(testsupport::FolderEntries(documents.path()), std::vector<std::string>{"8.A.rtf"});
     const std::string rtf = testsupport::ReadFileBytes(documents / "8.A.rtf");
     const size_t page = rtf.find("\\page");
     EXPECT_LT(rtf.find(practice::RtfText(
-                  "Pracovní list: názvosloví oxidů, hydroxidů, halogenidů, sulfidů, peroxidů, "
-                  "bezkyslíkatých kyselin, kyslíkatých kyselin a solí kyslíkatých kyselin")),
+                  "Oxidy, hydroxidy, halogenidy, sulfidy, peroxidy, bezkyslíkaté kyseliny, "
+                  "kyslíkaté kyseliny a soli kyslíkatých kyselin.")),
               page);
     EXPECT_LT(rtf.find("20.\\tab "), page);
     EXPECT_EQ(rtf.find("21.\\tab "), std::string::npos);

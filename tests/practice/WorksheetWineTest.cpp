@@ -53,7 +53,8 @@ TEST(Worksheet, RichEditReadsQuestionsPageBreakAndKey) {
         practice::Groups(oxides, practice::ListedCompounds()), 30, practice::Direction::Mixed, 17);
     const auto paragraphs = LoadedParagraphs(practice::WorksheetRtf(questions));
     ASSERT_FALSE(paragraphs.empty());
-    EXPECT_EQ(paragraphs[0], "Pracovní list: názvosloví oxidů");
+    EXPECT_EQ(paragraphs[0], "Pracovní list: názvosloví");
+    EXPECT_EQ(paragraphs[1], "Oxidy.");
     const auto key = std::find(paragraphs.begin(), paragraphs.end(), "Řešení");
     ASSERT_NE(key, paragraphs.end());
     ASSERT_EQ(paragraphs.end() - key, 31);
