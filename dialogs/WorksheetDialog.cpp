@@ -20,7 +20,7 @@ const char* const kCaption = "Pracovní list";
 
 // The choices of the last worksheet, while the program runs.
 Choices& Remembered() {
-    static Choices choices{practice::Direction::FormulaToName, {}, 30};
+    static Choices choices{practice::Direction::FormulaToName, {}, 20};
     return choices;
 }
 const char kFilter[] = "Dokumenty RTF (*.rtf)\0*.rtf\0Všechny soubory (*.*)\0*.*\0";
