@@ -19,20 +19,18 @@ bool Fails(WriteStep step, WriteStep* failed) {
 }
 
 // Puts the complete `temporary` file in the place of `path`, whose attributes
-// are `attributes` (INVALID_FILE_ATTRIBUTES: no file there yet). An existing file is replaced
-// through ReplaceFile, so that what the user set on it stays (attributes, permissions, creation
-// time, streams); merge errors are ignored, since a file system without such things (FAT) still
-// takes the new bytes. A new name is a plain move. False when nothing moved; the temporary file
-// then stays for the caller to delete, unless it alone holds the text (see below) and `keep` is
-// set.
+// are `attributes` (INVALID_FILE_ATTRIBUTES: no file there yet). An existing
+// file is replaced through ReplaceFile, so that what the user set on it stays
+// (attributes, permissions, creation time, streams); merge errors are ignored,
+// since a file system without such things (FAT) still takes the new bytes. A
+// new name is a plain move. False when nothing moved: the temporary file then
+// goes, unless `keep` is set (see below).
 bool PutInPlace(const std::string& temporary, const std::string& path, DWORD attributes,
                 bool* keep) {
     const DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return MoveFileExA(temporary.c_str(), path.c_str(), moveFlags) != FALSE;
     }
-    // Windows's ReplaceFile carries the attributes over; Wine's does not, so
-    // the new file gets them first (the same ones, so harmless on Windows).
     // ReplaceFile opens the old file for reading and deleting, sharing all.
     // Asked here first, a file held open fails before ReplaceFile starts:
     // Wine's leaves a file of its own beside it when it fails there.
@@ -41,6 +39,8 @@ bool PutInPlace(const std::string& temporary, const std::string& path, DWORD att
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))) {
         return false;
     }
+    // Windows's ReplaceFile carries the attributes over; Wine's does not, so
+    // the new file gets them first (the same ones, so harmless on Windows).
     if ((attributes & kKeptAttributes) != 0) {
         SetFileAttributesA(temporary.c_str(), attributes & kKeptAttributes);
     }
