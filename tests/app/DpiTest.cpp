@@ -107,13 +107,6 @@ void MoveToMonitorOf(HWND dialog, UINT dpi) {
     }
 }
 
-LONG FontHeight(HWND control) {
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    return font.lfHeight;
-}
-
 // Whether the Rich Edit control writes new text in bold.
 bool WritesBold(HWND richEdit) {
     CHARFORMAT2A format = {};
@@ -176,8 +169,10 @@ TEST(DisplayScaling, OwnFontsAndIconsFollowAMoveToAnotherScale) {
         LONG height; // at 96 DPI
     } ownFonts[] = {
         {main, IDC_UNNAMED, -15}, {main, IDC_FORMULA_LABEL, -15}, {about, IDC_HOME_LINK, -22}};
+    bool fits = false;
     for (const auto& own : ownFonts) {
-        EXPECT_EQ(FontHeight(GetDlgItem(own.dialog, own.id)), base::ScaleToDpi(own.height, kNewDpi))
+        EXPECT_EQ(FontHeight(GetDlgItem(own.dialog, own.id), &fits),
+                  base::ScaleToDpi(own.height, kNewDpi))
             << own.id;
     }
     EXPECT_EQ(IconWidth(main, ICON_SMALL), base::ScaleToDpi(16, kNewDpi));
