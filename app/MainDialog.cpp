@@ -14,7 +14,9 @@
 #include "resources/resource.h"
 #include "update/UpdateChecker.h"
 
+#include <iterator>
 #include <stdexcept>
+#include <utility>
 
 namespace app {
 namespace {
@@ -26,6 +28,12 @@ const char* const kProductKey = "zemit";
 // The fonts of the two "Výsledek" labels: they live until the process ends
 // (also when the set-up fails after them) and are made anew when the DPI changes.
 base::ScaledFont labelFonts[2];
+
+// The window's icons, as large as Windows shows them at the dialog's DPI, so
+// that the title bar shows no shrunk or stretched picture: the big one for
+// Alt+Tab, the small one for the title bar and the taskbar. Made anew when the
+// DPI changes; they live until the process ends.
+base::IconOwner icons[2];
 
 // The controls bound, in binding order.
 struct BoundControl {
@@ -55,13 +63,10 @@ MainDialog::MainDialog(HWND dialog) {
         bindings_.emplace_back(dialog, control.id, control.kind);
     }
 
-    SendMessageA(dialog, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_LARGE))));
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_SMALL))));
+    const UINT dpi = base::WindowDpi(dialog);
+    SetIcons(dialog, dpi);
 
     const LOGFONTA label = base::LabelFont(kLabelFontHeight, kLabelFontFace);
-    const UINT dpi = base::WindowDpi(dialog);
     labelFonts[0].Apply(GetDlgItem(dialog, IDC_UNNAMED), label, dpi);
     labelFonts[1].Apply(GetDlgItem(dialog, IDC_FORMULA_LABEL), label, dpi);
 
@@ -142,6 +147,21 @@ void MainDialog::ComposeFormula() {
         return;
     }
     Binding(IDC_FORMULA_RESULT).ReplaceText(chemistry::FormulaComposer(name, suffix));
+}
+
+void SetIcons(HWND dialog, UINT dpi) {
+    const struct {
+        WPARAM kind;
+        int id;
+        int metric;
+    } kIcons[] = {{ICON_BIG, IDI_LARGE, SM_CXICON}, {ICON_SMALL, IDI_SMALL, SM_CXSMICON}};
+    for (size_t i = 0; i < std::size(kIcons); ++i) {
+        const int size = base::SystemMetricForDpi(kIcons[i].metric, dpi);
+        base::IconOwner icon(static_cast<HICON>(LoadImageA(
+            g_hInstance, MAKEINTRESOURCEA(kIcons[i].id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        SendMessageA(dialog, WM_SETICON, kIcons[i].kind, reinterpret_cast<LPARAM>(icon.Get()));
+        icons[i] = std::move(icon); // the one shown before goes once the window has the new one
+    }
 }
 
 void RescaleLabelFonts(UINT dpi) {

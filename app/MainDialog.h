@@ -29,8 +29,11 @@ class MainDialog {
     std::vector<ControlBinding> bindings_;
 };
 
-// Makes the two label fonts anew for the dialog's new DPI (WM_DPICHANGED).
+// Makes the two label fonts anew for the dialog's new DPI (after WM_DPICHANGED).
 void RescaleLabelFonts(UINT dpi);
+
+// Gives the dialog its big and small icons at the sizes for `dpi`.
+void SetIcons(HWND dialog, UINT dpi);
 
 // The plain message box: no owner, caption "MESSAGE", an OK button.
 void ShowPlainMessage(const char* text);

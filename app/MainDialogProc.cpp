@@ -1,6 +1,7 @@
 #include "app/Globals.h"
 #include "app/MainDialog.h"
 #include "app/WinException.h"
+#include "base/ScaledFont.h"
 #include "resources/resource.h"
 
 namespace app {
@@ -58,8 +59,12 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         Forward(dialog, message, wParam);
         return FALSE;
     case WM_DPICHANGED:
-        RescaleLabelFonts(HIWORD(wParam));
-        return FALSE; // the dialog manager scales the layout
+        SetIcons(dialog, HIWORD(wParam));
+        base::RescaleFontsLater(dialog, wParam);
+        return FALSE; // the dialog manager scales the layout and sets every control's font
+    case base::kFontsForDpi:
+        RescaleLabelFonts(static_cast<UINT>(wParam));
+        return TRUE;
     case WM_ACTIVATE:
         UpdateWindow(dialog);
         return FALSE;

@@ -117,6 +117,12 @@ struct Menu {
     static Handle Empty() { return nullptr; }
     static bool Release(Handle h) { return DestroyMenu(h) != FALSE; }
 };
+// An icon of one's own (LoadImage without LR_SHARED, CreateIcon...).
+struct Icon {
+    using Handle = HICON;
+    static Handle Empty() { return nullptr; }
+    static bool Release(Handle h) { return DestroyIcon(h) != FALSE; }
+};
 template <class Object> struct GdiObject {
     using Handle = Object;
     static Handle Empty() { return nullptr; }
@@ -144,6 +150,7 @@ using ViewOwner = Owner<traits::MappedView>;
 using HeapBlockOwner = Owner<traits::HeapBlock>;
 using LibraryOwner = Owner<traits::Library>;
 using MenuOwner = Owner<traits::Menu>;
+using IconOwner = Owner<traits::Icon>;
 template <class Object> using GdiOwner = Owner<traits::GdiObject<Object>>;
 template <class Interface> using ComOwner = Owner<traits::ComPointer<Interface>>;
 

@@ -8,20 +8,28 @@ namespace {
 constexpr int kDesignDpi = 96;
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
-GetDpiForWindowFn LookUpGetDpiForWindow() {
+// A function of user32 that older Windows versions lack; null there.
+template <typename Function> Function LookUpUser32(const char* name) {
     const HMODULE user32 = GetModuleHandleA("user32.dll");
     if (user32 == nullptr) {
         return nullptr;
     }
-    return reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }
 
 } // namespace
 
+int SystemMetricForDpi(int index, UINT dpi) {
+    static const auto getSystemMetricsForDpi =
+        LookUpUser32<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    return getSystemMetricsForDpi != nullptr ? getSystemMetricsForDpi(index, dpi)
+                                             : GetSystemMetrics(index);
+}
+
 UINT WindowDpi(HWND window) {
-    static const GetDpiForWindowFn getDpiForWindow = LookUpGetDpiForWindow();
+    static const auto getDpiForWindow = LookUpUser32<GetDpiForWindowFn>("GetDpiForWindow");
     if (getDpiForWindow != nullptr && window != nullptr) {
         const UINT dpi = getDpiForWindow(window);
         if (dpi != 0) {

@@ -12,6 +12,12 @@ namespace base {
 // up at run time; Windows 10 1607 and later), else the screen's LOGPIXELSY.
 UINT WindowDpi(HWND window);
 
+// A system metric (a size) at `dpi`: GetSystemMetricsForDpi where user32 has
+// it (looked up at run time; Windows 10 1607 and later), else
+// GetSystemMetrics, which answers for the system's DPI: the only one a window
+// of this program has there, since the manifest makes it system-aware.
+int SystemMetricForDpi(int index, UINT dpi);
+
 // `pixels`, a size at 96 DPI, at `dpi`.
 int ScaleToDpi(int pixels, UINT dpi);
 // `pixels`, a size at `dpi`, at 96 DPI: the inverse, for sizes read from a
@@ -22,8 +28,20 @@ int SizeAtDesignDpi(int pixels, UINT dpi);
 // pixels at 96 DPI), italic and underlined, with face `face`.
 LOGFONTA LabelFont(int height, const char* face);
 
+// WM_DPICHANGED of a per-monitor (v2) dialog: when its procedure returns
+// FALSE, the dialog manager of Windows 10 (1703) and later scales the layout
+// and then sends the dialog's new font to every control with WM_SETFONT, those
+// with fonts of their own too. So a procedure rescales its own fonts after
+// that: on WM_DPICHANGED it calls RescaleFontsLater, which posts kFontsForDpi
+// with the new DPI in wParam, and it rescales them when that message arrives.
+// (Wine never sends WM_DPICHANGED.)
+constexpr UINT kFontsForDpi = WM_APP + 0x3E0;
+inline void RescaleFontsLater(HWND dialog, WPARAM dpiChanged) {
+    PostMessageA(dialog, kFontsForDpi, HIWORD(dpiChanged), 0);
+}
+
 // One control's font, described at 96 DPI and made for a DPI; made again when
-// the DPI changes (WM_DPICHANGED). Owns the font it made last.
+// the DPI changes (kFontsForDpi). Owns the font it made last.
 class ScaledFont {
   public:
     // Makes `font` (lfHeight at 96 DPI) for `dpi`, sends it to `control` with

@@ -11,15 +11,28 @@
 
 namespace base {
 
+// The step of a whole-file write that failed, for the reason a user is told.
+enum class WriteStep {
+    None,      // nothing failed
+    Temporary, // no temporary file could be made in the folder
+    Fill,      // filling, flushing or closing the temporary file failed
+    Replace,   // the file at the path could not be replaced (read-only, held open, a folder)
+};
+
 // `write(file)` fills a new temporary file in the folder of `path`; when it
 // succeeds and the file is flushed and closed cleanly, the file replaces
-// `path`. A file of that temporary name that already exists is never touched:
-// the next name is tried. A read-only `path` is refused. On any failure the temporary file goes,
-// `path` stays as it was and the last error is that of the step that failed.
-bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write);
+// `path`, which keeps its attributes, permissions and creation time. A file
+// of that temporary name that already exists is never touched: the next name
+// is tried. A read-only `path` is refused. On any failure the temporary file
+// goes, `path` stays as it was, the last error is that of the step that
+// failed and `failed` (when given) names that step. One exception: when the
+// old file was removed and the new one could not take its name (a failure
+// that ReplaceFile can report), the temporary file stays as the one copy.
+bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write,
+                    WriteStep* failed = nullptr);
 
 // The same for bytes in memory.
-bool WriteWholeFile(const std::string& path, std::string_view bytes);
+bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* failed = nullptr);
 
 // Writes all `count` bytes or fails.
 bool WriteAll(HANDLE file, const void* bytes, size_t count);

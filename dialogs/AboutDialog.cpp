@@ -55,8 +55,11 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             return FALSE;
         }
     case WM_DPICHANGED:
-        linkFont.Rescale(HIWORD(wParam));
-        return FALSE; // the dialog manager scales the layout
+        base::RescaleFontsLater(dialog, wParam);
+        return FALSE; // the dialog manager scales the layout and sets every control's font
+    case base::kFontsForDpi:
+        linkFont.Rescale(static_cast<UINT>(wParam));
+        return TRUE;
     case WM_CTLCOLORDLG:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<INT_PTR>(background.Get());

@@ -256,10 +256,13 @@ INT_PTR CALLBACK PracticeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         Open(dialog, *reinterpret_cast<Practice*>(lParam));
         return FALSE; // the focus is set
     case WM_DPICHANGED:
+        base::RescaleFontsLater(dialog, wParam);
+        return FALSE; // the dialog manager scales the layout and sets every control's font
+    case base::kFontsForDpi:
         if (state != nullptr) {
-            state->promptFont.Rescale(HIWORD(wParam));
+            state->promptFont.Rescale(static_cast<UINT>(wParam));
         }
-        return FALSE; // the dialog manager scales the layout
+        return TRUE;
     case WM_TIMER:
         if (state != nullptr && wParam == kGoOnTimer) {
             MaybeGoOn(dialog, *state);

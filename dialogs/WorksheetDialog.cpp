@@ -83,8 +83,9 @@ bool Save(HWND dialog) {
     if (path.empty()) {
         return false;
     }
-    if (!base::WriteWholeFile(path, practice::WorksheetRtf(questions))) {
-        const practice::SaveFailure failure = SaveFailureOf(path, GetLastError());
+    base::WriteStep step = base::WriteStep::None;
+    if (!base::WriteWholeFile(path, practice::WorksheetRtf(questions), &step)) {
+        const practice::SaveFailure failure = SaveFailureOf(path, step, GetLastError());
         MessageBoxA(dialog, practice::SaveFailedText(path, failure).c_str(), kCaption,
                     MB_OK | MB_ICONERROR);
         return false;
@@ -125,23 +126,25 @@ void RunWorksheetDialog(HWND owner) {
                     0);
 }
 
-practice::SaveFailure SaveFailureOf(const std::string& path, DWORD error) {
-    switch (error) {
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-        return practice::SaveFailure::MissingFolder;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT: {
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
-            return practice::SaveFailure::FolderNotWritable;
+practice::SaveFailure SaveFailureOf(const std::string& path, base::WriteStep step, DWORD error) {
+    const bool denied = error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT;
+    switch (step) {
+    case base::WriteStep::Temporary:
+        // The folder: the file at the path, if any, was not even tried.
+        if (error == ERROR_PATH_NOT_FOUND || error == ERROR_BAD_NETPATH ||
+            error == ERROR_BAD_NET_NAME) {
+            return practice::SaveFailure::MissingFolder;
         }
-        return attributes & FILE_ATTRIBUTE_DIRECTORY ? practice::SaveFailure::Other
-                                                     : practice::SaveFailure::ReadOnlyOrOpen;
-    }
+        return denied ? practice::SaveFailure::FolderNotWritable : practice::SaveFailure::Other;
+    case base::WriteStep::Replace:
+        if (denied || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+            error == ERROR_UNABLE_TO_REMOVE_REPLACED) {
+            const DWORD attributes = GetFileAttributesA(path.c_str());
+            return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)
+                       ? practice::SaveFailure::ReadOnlyOrOpen
+                       : practice::SaveFailure::Other;
+        }
+        return practice::SaveFailure::Other;
     default:
         return practice::SaveFailure::Other;
     }

@@ -20,7 +20,7 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zemit"
 !define UNINSTALLER "uninstall.exe"
 ; Zemit's own exit codes, beside NSIS's 0 (done), 1 (cancelled) and 2 (aborted).
-!define EXIT_RUNNING 3 ; zemit.exe in the target folder is running: nothing changed
+!define EXIT_RUNNING 3 ; zemit.exe is running or a file cannot be replaced: nothing changed
 !define EXIT_ELSEWHERE 4 ; /D= names another folder than the installed Zemit's
 
 !ifdef SIGN
@@ -112,6 +112,9 @@ Function SkipDirectoryOnUpgrade
 FunctionEnd
 
 !define RUNNING_TEXT "Program Zemit je spuštěný, a proto ho nelze nahradit novou verzí.$\n$\nZavřete ho a zkuste to znovu. Storno instalaci ukončí a nic nezmění."
+; The file in $R9 is held by another program (a reader of the help), or its
+; folder denies access.
+!define HELD_TEXT "Soubor $R9 je otevřený v jiném programu nebo k němu nemáte přístup, a proto ho nelze nahradit novou verzí.$\n$\nZavřete program, který ho používá, a zkuste to znovu. Storno instalaci ukončí a nic nezmění."
 
 ; Jumps to LABEL when FILE exists and cannot be opened for writing (nor
 ; replaced): a running program, or a reader that shares nothing, holds it.
@@ -129,41 +132,78 @@ FunctionEnd
 Function WaitUntilClosed
   retry:
   !insertmacro IfLocked "$INSTDIR\zemit.exe" running
-  !insertmacro IfLocked "$INSTDIR\help.rtf" running
-  !insertmacro IfLocked "$INSTDIR\${UNINSTALLER}" running
+  StrCpy $R9 "$INSTDIR\help.rtf"
+  !insertmacro IfLocked $R9 held
+  StrCpy $R9 "$INSTDIR\${UNINSTALLER}"
+  !insertmacro IfLocked $R9 held
   Goto closed
   running:
   MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" /SD IDCANCEL IDRETRY retry
+  Goto cancelled
+  held:
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${HELD_TEXT}" /SD IDCANCEL IDRETRY retry
+  cancelled:
   SetErrorLevel ${EXIT_RUNNING}
   Quit
   closed:
 FunctionEnd
 
-; Runs WRITE, an instruction that writes one installed file, and checks that
-; it did: a file locked after the check above (the program started meanwhile)
-; gets the same question, where Retry writes it again and Cancel (and a
-; silent installation) ends with EXIT_RUNNING rather than success. Files
-; written before it stay written.
-!macro Written ID WRITE
-  retry_${ID}:
+; How many of the installed files, in the order below, have been taken in
+; hand: set aside (an old one) and being written or written.
+Var Replaced
+
+; Replaces the installed file FILE, the INDEX-th, by running WRITE: the old
+; file is first set aside as FILE.old, so that a failure here or later can
+; put it back. Jumps to `failed` with the file in $R9 when the old file
+; cannot be set aside (a program holds it without letting it be renamed, the
+; check above notwithstanding) or the new one cannot be written.
+!macro Replace INDEX FILE WRITE
+  StrCpy $R9 "${FILE}"
+  Delete "${FILE}.old" ; left by an installation that was cut off
   ClearErrors
+  IfFileExists "${FILE}" 0 +2
+  Rename "${FILE}" "${FILE}.old"
+  IfErrors failed
+  StrCpy $Replaced ${INDEX}
   ${WRITE}
-  IfErrors 0 written_${ID}
-  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${RUNNING_TEXT}" /SD IDCANCEL IDRETRY retry_${ID}
-  SetErrorLevel ${EXIT_RUNNING}
-  Quit
-  written_${ID}:
+  IfErrors failed
+!macroend
+
+; Undoes Replace for the INDEX-th file if it was taken in hand: the new file
+; goes and the old one, if there was one, gets its name back.
+!macro PutBack INDEX FILE
+  IntCmp $Replaced ${INDEX} 0 +4
+  Delete "${FILE}"
+  IfFileExists "${FILE}.old" 0 +2
+  Rename "${FILE}.old" "${FILE}"
 !macroend
 
 Section "Zemit" SecProgram
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   ; A file that cannot be written is skipped without NSIS's own question and
-  ; sets the error flag, which Written reads.
+  ; sets the error flag, which Replace reads.
   SetOverwrite try
-  !insertmacro Written exe 'File "${STAGE}\zemit.exe"'
-  !insertmacro Written help 'File "${STAGE}\help.rtf"'
-  !insertmacro Written uninstaller 'WriteUninstaller "$INSTDIR\${UNINSTALLER}"'
+  retry:
+  StrCpy $Replaced 0
+  !insertmacro Replace 1 "$INSTDIR\zemit.exe" 'File "${STAGE}\zemit.exe"'
+  !insertmacro Replace 2 "$INSTDIR\help.rtf" 'File "${STAGE}\help.rtf"'
+  !insertmacro Replace 3 "$INSTDIR\${UNINSTALLER}" 'WriteUninstaller "$INSTDIR\${UNINSTALLER}"'
+  Goto written
+  ; Any failure puts every old file back, the last first, so that exit code 3
+  ; keeps meaning "nothing changed": the installed Zemit is the old one, whole.
+  ; Retry starts again; Cancel and a silent installation end here.
+  failed:
+  !insertmacro PutBack 3 "$INSTDIR\${UNINSTALLER}"
+  !insertmacro PutBack 2 "$INSTDIR\help.rtf"
+  !insertmacro PutBack 1 "$INSTDIR\zemit.exe"
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${HELD_TEXT}" /SD IDCANCEL IDRETRY retry
+  SetErrorLevel ${EXIT_RUNNING}
+  Quit
+  written:
+  Delete "$INSTDIR\zemit.exe.old"
+  Delete "$INSTDIR\help.rtf.old"
+  Delete "$INSTDIR\${UNINSTALLER}.old"
   SetOverwrite on
   CreateShortcut "$SMPROGRAMS\Zemit.lnk" "$INSTDIR\zemit.exe"
 
@@ -195,6 +235,10 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Zemit.lnk"
   Delete "$INSTDIR\help.rtf"
   Delete "$INSTDIR\${UNINSTALLER}"
+  ; Old files an upgrade set aside and could not delete (one still in use).
+  Delete "$INSTDIR\zemit.exe.old"
+  Delete "$INSTDIR\help.rtf.old"
+  Delete "$INSTDIR\${UNINSTALLER}.old"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

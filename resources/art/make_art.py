@@ -4,13 +4,17 @@
     /usr/bin/python3 resources/art/make_art.py
 
 produces, next to this script:
-    zemit.ico        large icon: 16, 32 and 48 pixels
-    zemit_small.ico  small icon: 16 and 32 pixels
+    zemit.ico        large icon: 16, 20, 24, 32, 40, 48, 64 and 256 pixels
+    zemit_small.ico  small icon: 16, 20, 24, 32, 40 and 48 pixels
     hand.cur         pointing hand, 32x32 monochrome, hot spot (12, 1)
 
 The icons show a blue metal atom bonded to red oxygen atoms.  They are drawn
 from geometry with supersampling, so every size is rendered on its own pixel
-grid instead of being scaled.  The output depends only on this file; running
+grid instead of being scaled.  Windows asks for the small icon at 16 pixels
+times the display scaling (20 at 125 %, 24 at 150 %, 32 at 200 %) and for the
+large one at 32 pixels times it, Explorer also at 256; each group holds every
+size up to 300 %.  The 256-pixel image is stored as PNG, as Windows
+expects at that size.  The output depends only on this file; running
 it twice gives identical bytes.  The build uses the committed files.
 """
 
@@ -18,6 +22,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -101,8 +106,10 @@ class Bond:
         return tuple(min(1.0, c * shade) for c in BOND)
 
 
-def render(size, shapes, grid=8):
+def render(size, shapes, grid=None):
     """Rasterises the shapes (first = bottom) into straight-alpha RGBA rows."""
+    if grid is None:
+        grid = 8 if size <= 64 else 4  # 16 samples a pixel are plenty at 256
     rows = []
     n = grid * grid
     for py in range(size):
@@ -163,13 +170,14 @@ def full_motif(size):
     """Metal atom with three oxygen atoms (large icon, 32 and 48)."""
     oxygens = [(0.81, 0.21, 0.16), (0.17, 0.18, 0.15), (0.83, 0.81, 0.155)]
     return molecule(size, (0.41, 0.59, 0.265), oxygens, 0.065 * float(size) + 0.5,
-                    1.0 if size < 40 else 1.3)
+                    1.0 if size < 40 else 1.3 if size <= 48 else size / 36.0)
 
 
 def simple_motif(size):
     """Metal atom with two oxygen atoms (small icon)."""
     oxygens = [(0.77, 0.245, 0.215), (0.80, 0.795, 0.185)]
-    return molecule(size, (0.39, 0.61, 0.35), oxygens, 0.09 * float(size), 1.0)
+    return molecule(size, (0.39, 0.61, 0.35), oxygens, 0.09 * float(size),
+                    1.0 if size <= 32 else size / 32.0)
 
 
 # --------------------------------------------------------------------------
@@ -209,14 +217,34 @@ def icon_image(rgba_rows):
     return header + bytes(xor) + bytes(mask)
 
 
+def png_image(rgba_rows):
+    """One icon image as PNG: 8-bit RGBA, no filtering, fixed compression."""
+    h = len(rgba_rows)
+    w = len(rgba_rows[0])
+    raw = bytearray()
+    for row in rgba_rows:
+        raw.append(0)  # filter: none
+        for r, g, b, a in row:
+            raw += bytes((r, g, b, a))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(bytes(raw), 9)) +
+            chunk(b"IEND", b""))
+
+
 def write_ico(path, images):
-    """images: list of (size, rgba_rows)."""
+    """images: list of (size, rgba_rows); 256 pixels go in as PNG."""
     count = len(images)
     out = bytearray(struct.pack("<HHH", 0, 1, count))
     offset = 6 + 16 * count
     blobs = []
     for size, rows in images:
-        blob = icon_image(rows)
+        blob = png_image(rows) if size >= 256 else icon_image(rows)
         dim = 0 if size >= 256 else size
         out += struct.pack("<BBBBHHII", dim, dim, 0, 0, 1, 32, len(blob), offset)
         offset += len(blob)
@@ -317,11 +345,15 @@ def _write(path, data):
     print("wrote %s (%d bytes)" % (os.path.relpath(path), len(data)))
 
 
+# Below 32 pixels the large icon shows the small icon's simpler motif.
+LARGE_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+SMALL_SIZES = (16, 20, 24, 32, 40, 48)
+
+
 def main():
-    large = [(16, render(16, simple_motif(16)))]
-    large += [(n, render(n, full_motif(n))) for n in (32, 48)]
+    large = [(n, render(n, (simple_motif if n < 32 else full_motif)(n))) for n in LARGE_SIZES]
     write_ico(os.path.join(HERE, "zemit.ico"), large)
-    small = [(n, render(n, simple_motif(n))) for n in (16, 32)]
+    small = [(n, render(n, simple_motif(n))) for n in SMALL_SIZES]
     write_ico(os.path.join(HERE, "zemit_small.ico"), small)
     write_cur(os.path.join(HERE, "hand.cur"))
 

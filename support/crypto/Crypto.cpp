@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <wincrypt.h>
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -114,7 +115,12 @@ const char* DecryptInto(const Dat0Names& names, std::string& text) {
         return kImportFailed;
     }
     const HANDLE in = file.Get();
-    std::string decrypted; // every decrypted byte, for the decrypted file
+    // Every decrypted byte, for the decrypted file, in one buffer as large as
+    // the file: the one that is wiped at the end.
+    std::string decrypted;
+    if (static_cast<uint64_t>(fileSize.QuadPart) <= SIZE_MAX) { // larger: no text is read
+        decrypted.reserve(static_cast<size_t>(fileSize.QuadPart));
+    }
     BYTE pbBuffer[kDat0BufferSize] = {};
     const Dat0End end = ReadDat0(
         static_cast<uint64_t>(fileSize.QuadPart), pbBuffer,

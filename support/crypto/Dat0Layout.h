@@ -98,7 +98,9 @@ enum class Dat0End {
 // The blob goes to `importKey(blob, length)`; then each chunk of the body, in
 // the order and sizes of ForEachChunk, goes to `decrypt(bytes, &count, final)`,
 // which decrypts in place; the decrypted text up to its first zero byte is
-// appended to `text`. Stops at the first failure.
+// appended to `text`, which holds room for the whole body first: a growing
+// string would leave a freed copy of the text behind at every step, unwiped.
+// Stops at the first failure.
 template <class Read, class ImportKey, class Decrypt>
 Dat0End ReadDat0(uint64_t fileSize, unsigned char (&buffer)[kDat0BufferSize], Read read,
                  ImportKey importKey, Decrypt decrypt, std::string& text) {
@@ -113,6 +115,7 @@ Dat0End ReadDat0(uint64_t fileSize, unsigned char (&buffer)[kDat0BufferSize], Re
     if (body > static_cast<size_t>(-1)) {
         return Dat0End::readFailed;
     }
+    text.reserve(text.size() + static_cast<size_t>(body));
     bool open = true;
     Dat0End end = Dat0End::complete;
     ForEachChunk(static_cast<size_t>(body), kDecryptChunk, [&](size_t, size_t count, bool final) {

@@ -17,6 +17,7 @@
 
 #include <shlobj.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -301,6 +302,28 @@ TEST_F(Installer, UpgradeWaitsForTheProgramToCloseAndReplacesItInPlace) {
         ASSERT_TRUE(reader);
         EXPECT_EQ(RunToEnd(upgrade), 3u);
         EXPECT_TRUE(ReadFileBytes(folder + "zemit.exe") == installed) << "zemit.exe replaced";
+    }
+    {
+        // A reader that lets the help be written but not renamed passes that
+        // check: the upgrade has replaced zemit.exe when the help refuses, and
+        // puts every old file back.
+        const char* const files[] = {"zemit.exe", "help.rtf", "uninstall.exe"};
+        std::string before[std::size(files)];
+        for (size_t i = 0; i < std::size(files); ++i) {
+            before[i] = ReadFileBytes(folder + files[i]);
+        }
+        const std::string version = UninstallValue("DisplayVersion");
+        const base::FileOwner reader(CreateFileA((folder + "help.rtf").c_str(), GENERIC_READ,
+                                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                 OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader);
+        EXPECT_EQ(RunToEnd(upgrade), 3u);
+        for (size_t i = 0; i < std::size(files); ++i) {
+            EXPECT_TRUE(ReadFileBytes(folder + files[i]) == before[i]) << files[i] << " changed";
+        }
+        EXPECT_EQ(FolderEntries(folder), (std::set<std::string>{"help.rtf", "poznámky.txt",
+                                                                "uninstall.exe", "zemit.exe"}));
+        EXPECT_EQ(UninstallValue("DisplayVersion"), version);
     }
     // Another folder than the installed one is refused, not silently ignored.
     EXPECT_EQ(RunToEnd(upgrade + " /D=C:\\Jinde"), 4u);

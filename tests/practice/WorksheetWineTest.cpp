@@ -84,8 +84,12 @@ TEST(Worksheet, FileIsWrittenWholeOrNotAtAll) {
     // A file of the user's that bears the first temporary name stays untouched.
     ASSERT_TRUE(testsupport::WriteFileBytes(path + "~", "moje"));
     ASSERT_TRUE(base::WriteWholeFile(path, "první"));
-    ASSERT_TRUE(base::WriteWholeFile(path, "druhý")); // over the first
+    // Over the first, which keeps what was set on it.
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(base::WriteWholeFile(path, "druhý"));
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN,
+              DWORD{FILE_ATTRIBUTE_HIDDEN});
     CreateDirectoryA((folder / "složka.rtf").c_str(), nullptr);
     const std::string readOnly = folder / "jen ke čtení.rtf";
     const std::string open = folder / "otevřený.rtf";
@@ -103,9 +107,14 @@ TEST(Worksheet, FileIsWrittenWholeOrNotAtAll) {
         {open, practice::SaveFailure::ReadOnlyOrOpen},
     };
     for (const auto& [target, failure] : refused) {
-        EXPECT_FALSE(base::WriteWholeFile(target, "třetí")) << target;
-        EXPECT_EQ(dialogs::SaveFailureOf(target, GetLastError()), failure) << target;
+        base::WriteStep step = base::WriteStep::None;
+        EXPECT_FALSE(base::WriteWholeFile(target, "třetí", &step)) << target;
+        EXPECT_EQ(dialogs::SaveFailureOf(target, step, GetLastError()), failure) << target;
     }
+    // A folder where no file can be made (this prefix's user may write
+    // anywhere) refuses the temporary file, not the worksheet already there.
+    EXPECT_EQ(dialogs::SaveFailureOf(readOnly, base::WriteStep::Temporary, ERROR_ACCESS_DENIED),
+              practice::SaveFailure::FolderNotWritable);
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(testsupport::ReadFileBytes(path), "druhý");
     EXPECT_EQ(testsupport::ReadFileBytes(path + "~"), "moje");

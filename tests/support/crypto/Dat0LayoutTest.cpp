@@ -148,4 +148,33 @@ TEST(Dat0Layout, ReadingStopsAtTheFirstFailingStep) {
     }
 }
 
+// Every chunk is appended to one buffer, so that the text never lies in a
+// freed block that nobody wipes.
+TEST(Dat0Layout, TextIsGatheredInOneBuffer) {
+    const std::string file = EncodeBlobLength(3) + "key" + std::string(5 * kDecryptChunk, 'x');
+    size_t offset = 0;
+    std::string text;
+    std::vector<const char*> buffers;
+    unsigned char buffer[kDat0BufferSize];
+    const Dat0End end = ReadDat0(
+        file.size(), buffer,
+        [&](unsigned char* bytes, size_t count) {
+            std::memcpy(bytes, file.data() + offset, count);
+            offset += count;
+            return true;
+        },
+        [](const unsigned char*, uint32_t) { return true; },
+        [&](unsigned char*, uint32_t*, bool) {
+            buffers.push_back(text.data());
+            return true;
+        },
+        text);
+    ASSERT_EQ(end, Dat0End::complete);
+    ASSERT_EQ(text.size(), 5 * kDecryptChunk);
+    buffers.push_back(text.data());
+    for (const char* seen : buffers) {
+        EXPECT_EQ(seen, text.data());
+    }
+}
+
 } // namespace
