@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""Turns a practice list (resources/oxides.tsv, resources/compounds.tsv) into
-a C++ source whose function returns the list's text.
+"""Turns a practice list (resources/compounds.tsv) into a C++ source whose
+function returns the list's text.
 
-    /usr/bin/python3 resources/make_list_text.py oxides.tsv OxideListText.cpp \
-        practice/OxideList.h OxideListText
+    /usr/bin/python3 resources/make_list_text.py compounds.tsv CompoundListText.cpp \
+        practice/CompoundList.h CompoundListText
 
 Every line of the list becomes one narrow string literal, unchanged but for
 the escapes C++ needs. The compiler's execution character set (code page 1250)
