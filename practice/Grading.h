@@ -18,12 +18,13 @@ struct Question {
 };
 
 enum class Grade {
-    Empty,          // nothing typed: not graded
-    Right,          // as the list shows it (case, extra blanks and a final . , ; aside)
-    RightVariant,   // another name the list accepts, such as oxid berylnatý
-    RightSpelling,  // a name typed without (some of) its diacritics
-    RightMolecular, // a real molecule the list names the same, such as P4O10 for P2O5
-    RightGas,       // the gas whose solution the binary acid is: chlorovodík for HCl
+    Empty,               // nothing typed: not graded
+    Right,               // as the list shows it (case, extra blanks and a final . , ; aside)
+    RightVariant,        // another name the list accepts, such as oxid berylnatý
+    RightSpelling,       // a name typed without (some of) its diacritics
+    RightMolecular,      // a real molecule the list names the same, such as P4O10 for P2O5
+    RightGas,            // the gas whose solution the binary acid is: chlorovodík for HCl
+    RightStoichiometric, // a name from the formula's counts: trioxid diželeza
     Wrong,
 };
 

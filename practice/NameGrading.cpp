@@ -2,6 +2,7 @@
 #include "practice/Grading.h"
 #include "practice/GradingParts.h"
 #include "practice/NamedElements.h"
+#include "practice/StoichiometricNames.h"
 #include "practice/Text.h"
 #include "practice/Wording.h"
 
@@ -96,6 +97,11 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (SameButDiacritics(given, names[i])) {
             return {Grade::RightSpelling, names[i]};
+        }
+    }
+    for (const std::string& name : StoichiometricNames(compound)) {
+        if (SameButDiacritics(given, name)) {
+            return {Grade::RightStoichiometric, name};
         }
     }
     for (const std::string& hint :

@@ -67,6 +67,10 @@ Verdict VerdictOf(const Question& question, const Assessment& assessment) {
         text = compound.formula + " – " + assessment.note + ", plyn; jeho roztok ve vodě je " +
                compound.Name() + ".";
         break;
+    case Grade::RightStoichiometric:
+        text = compound.formula + " – " + assessment.note +
+               " (stechiometrický název; ve škole se píše " + compound.Name() + ").";
+        break;
     case Grade::Wrong: {
         const std::string note = assessment.note.empty() ? "" : "\r\n" + assessment.note;
         const std::string explanation = Explanation(question);

@@ -7,6 +7,7 @@
 #include "practice/FormulaReader.h"
 #include "practice/NamedElements.h"
 #include "practice/OxidationNumbers.h"
+#include "practice/StoichiometricNames.h"
 #include "practice/Text.h"
 
 #include "chemistry/ElementTables.h"
@@ -46,6 +47,10 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
                       ions->anion.charge);
             EXPECT_EQ(CompoundName(compound.kind, *ions), compound.Name());
         }
+        const bool binary = compound.kind == Kind::Oxide || compound.kind == Kind::Halide ||
+                            compound.kind == Kind::Sulfide;
+        EXPECT_EQ(StoichiometricNames(compound).empty(), !binary || ions->cation.formula == "NH4")
+            << "a stoichiometric name for every binary compound";
         for (const std::string& molecule : compound.molecular) {
             const auto multiple = ReadFormula(molecule).formula;
             ASSERT_TRUE(multiple) << molecule;

@@ -116,6 +116,9 @@ TEST(Practice, RoundKeepsScoreAndMistakes) {
     const Verdict spelled = round.Answer("oxid zelezity");
     EXPECT_EQ(spelled.text, "Správně! Fe2O3 – oxid železitý (jen se píše s diakritikou).");
     EXPECT_EQ(spelled.text.substr(0, spelled.markLength), "Správně!");
+    EXPECT_EQ(Round({{kIron, Ask::Name}}).Answer("trioxid diželeza").text,
+              "Správně! Fe2O3 – trioxid diželeza (stechiometrický název; ve škole se píše oxid "
+              "železitý).");
     EXPECT_TRUE(round.Begun());
     EXPECT_EQ(round.TaskText() + " " + round.PromptText(), "Napiš vzorec oxidu: oxid uhelnatý");
     const Verdict wrong = round.Answer("C2O2");
