@@ -11,18 +11,25 @@ std::string BinaryAcid(const Ions& ions, const std::string& formula, const std::
                        Ask ask) {
     const std::string gas = GasOf(name);
     const int hydrogens = ions.cation.count;
-    const std::string element = ElementName(ions.central);
+    // The cyanide group counts as one whole, as a halogen's atom does.
+    const bool group = ions.central == "CN";
+    const std::string anion =
+        group ? "skupina CN se počítá jako celek s -1 (jako chlor v chlorovodíku)"
+              : ElementName(ions.central) + " v " + gas + "u " + Roman(ions.oxidation);
     if (ask == Ask::Name) {
-        return "Vodík má oxidační číslo I, " + element + " v " + gas + "u " +
-               Roman(ions.oxidation) + ": " + Units(hydrogens, kAtom, "H") + " " + Verb(hydrogens) +
-               " " + Signed(hydrogens) + ", jeden atom " + SymbolAfterAtom(ions.central) + " " +
+        return "Vodík má oxidační číslo I, " + anion + ": " + Units(hydrogens, kAtom, "H") + " " +
+               Verb(hydrogens) + " " + Signed(hydrogens) + ", " +
+               (group ? "jedna skupina CN " : "jeden atom " + SymbolAfterAtom(ions.central) + " ") +
                Signed(ions.oxidation) + ", součet je nula. Plyn " + formula + " se nazývá " + gas +
                ", jeho roztok ve vodě je " + name + ".";
     }
     return Capitalised(name) + " je roztok " + gas + "u ve vodě. Vodík má oxidační číslo I, " +
-           element + " " + Roman(ions.oxidation) + ": na jeden atom " +
-           SymbolAfterAtom(ions.central) + " " + Verb(hydrogens, "připadá", "připadají") + " " +
-           Units(hydrogens, kAtom, "H") + ", tedy " + formula + ".";
+           (group ? "skupina CN se počítá jako celek s -1 (jako chlor)"
+                  : ElementName(ions.central) + " " + Roman(ions.oxidation)) +
+           ": na " +
+           (group ? "jednu skupinu CN " : "jeden atom " + SymbolAfterAtom(ions.central) + " ") +
+           Verb(hydrogens, "připadá", "připadají") + " " + Units(hydrogens, kAtom, "H") +
+           ", tedy " + formula + ".";
 }
 
 // " (proto také trihydrogenfosforečná)": a listed name that counts the hydrogens.

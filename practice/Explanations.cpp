@@ -74,8 +74,8 @@ std::string Explanation(const Question& question) {
                    ? Molecular(compound.kind, *ions, compound.formula, compound.Name(),
                                question.ask)
                    : Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask);
-    default: // oxides, halides and sulfides: molecules, but for ammonium's salts
-        return ammonium
+    default: // oxides, halides and sulfides: molecules, but for ammonium's salts and cyanides
+        return ammonium || ions->central == "CN"
                    ? Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask)
                    : Molecular(compound.kind, *ions, compound.formula, compound.Name(),
                                question.ask);

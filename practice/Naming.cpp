@@ -64,7 +64,7 @@ struct BinaryAnion {
 constexpr BinaryAnion kBinaryAnions[] = {
     {"F", "fluorid", "fluorovodíková"}, {"Cl", "chlorid", "chlorovodíková"},
     {"Br", "bromid", "bromovodíková"},  {"I", "jodid", "jodovodíková"},
-    {"S", "sulfid", "sulfanová"},
+    {"S", "sulfid", "sulfanová"},       {"CN", "kyanid", "kyanovodíková"},
 };
 
 // How many central atoms one anion has, as a prefix: dichroman, disíran.

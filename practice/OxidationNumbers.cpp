@@ -21,10 +21,10 @@ constexpr Number kBinaryAnions[] = {{"F", -1}, {"Cl", -1}, {"Br", -1}, {"I", -1}
 constexpr const char* kShapes[kKindCount] = {
     "oxid má tvar Na2O, CO2 nebo Fe2O3",
     "hydroxid má tvar NaOH nebo Fe(OH)3",
-    "halogenid má tvar NaCl nebo FeCl3 (F, Cl, Br, I)",
+    "halogenid má tvar NaCl nebo FeCl3 (F, Cl, Br, I; také kyanid KCN)",
     "sulfid má tvar Na2S nebo CuS",
     "peroxid má tvar H2O2, Na2O2 nebo BaO2",
-    "bezkyslíkatá kyselina má tvar HCl nebo H2S",
+    "bezkyslíkatá kyselina má tvar HCl, H2S nebo HCN",
     "kyslíkatá kyselina má tvar HNO3 nebo H2SO4",
     "sůl má tvar CuSO4, Fe2(SO4)3 nebo (NH4)2SO4",
 };
@@ -92,6 +92,28 @@ class Groups {
         return true;
     }
 
+    // Cyanide groups to the end, counted: CN bare (one) or (CN)n. CN counts as
+    // one unit with the charge 1-, as a halide's atom does.
+    bool Cyanides(int& count) {
+        const std::size_t start = at_;
+        if (const Group* group = Parenthesised()) {
+            const auto& atoms = group->atoms;
+            if (Done() && atoms.size() == 2 && atoms[0].symbol == "C" && atoms[0].count == 1 &&
+                atoms[1].symbol == "N" && atoms[1].count == 1) {
+                count = group->count;
+                return true;
+            }
+        } else if (const Atom* carbon = Bare("C"); carbon != nullptr && carbon->count == 1) {
+            const Atom* nitrogen = Bare("N");
+            if (nitrogen != nullptr && nitrogen->count == 1 && Done()) {
+                count = 1;
+                return true;
+            }
+        }
+        at_ = start;
+        return false;
+    }
+
     // An oxoanion to the end: E and O bare (once) or in parentheses (repeated).
     bool Oxoanion(Ion& anion, Atom& central, int& oxygens) {
         std::vector<Atom> atoms;
@@ -152,6 +174,14 @@ bool BinaryAnion(Groups& groups, Kind kind, Ions& ions) {
         ions.oxidation = -2;
         return count > 0 && groups.Done();
     }
+    int cyanides = 0;
+    if (kind == Kind::Halide && groups.Cyanides(cyanides)) {
+        ions.anion = {"CN", cyanides, -1};
+        ions.central = "CN";
+        ions.atoms = 1;
+        ions.oxidation = -1;
+        return true;
+    }
     const Atom* atom = groups.Bare();
     if (atom == nullptr || !groups.Done()) {
         return false;
@@ -201,6 +231,17 @@ IonsReading Acid(Groups& groups, Kind kind) {
         return Misshapen(kind);
     }
     ions.cation = {"H", hydrogen->count, 1};
+    int cyanides = 0;
+    if (kind == Kind::BinaryAcid && groups.Cyanides(cyanides)) {
+        if (cyanides != 1 || hydrogen->count != 1) {
+            return Refused("Skupina CN má náboj -1, atomů H tedy musí být 1.");
+        }
+        ions.anion = {"CN", 1, -1};
+        ions.central = "CN";
+        ions.atoms = 1;
+        ions.oxidation = -1;
+        return {ions, ""};
+    }
     if (kind == Kind::BinaryAcid) {
         const Atom* atom = groups.Bare();
         const Number* anion = atom != nullptr ? Find(kBinaryAnions, atom->symbol) : nullptr;

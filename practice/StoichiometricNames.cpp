@@ -121,7 +121,8 @@ std::vector<std::string> StoichiometricNames(const Compound& compound) {
                         compound.kind == Kind::Sulfide;
     const std::optional<Ions> ions =
         binary ? IonsOf(compound.formula, compound.kind) : std::nullopt;
-    if (!ions || ions->cation.count > kPrefixCount || ions->anion.count > kPrefixCount) {
+    if (!ions || ions->central == "CN" || ions->cation.count > kPrefixCount ||
+        ions->anion.count > kPrefixCount) {
         return {};
     }
     const std::string noun = Words(compound.Name()).front(); // oxid, chlorid, sulfid

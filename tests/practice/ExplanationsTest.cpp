@@ -75,6 +75,11 @@ TEST(Explanations, EachStyleBothWays) {
          "náboj 3-. Vápenatý: koncovka -natý, kation Ca s nábojem 2+. Nejmenší společný násobek "
          "nábojů 2 a 3 je 6: 6 : 2 = 3 kationty Ca, 6 : 3 = 2 anionty PO4, tedy Ca3(PO4)2. "
          "Skupina, která se opakuje, se píše do závorky."},
+        {"KCN", "Kyanid: anion CN s nábojem 1-. Draselný: koncovka -ný, kation K s nábojem 1+. "
+                "Kation K s nábojem 1+ vyrovná jeden anion CN: (+1) + (-1) = 0, tedy KCN."},
+        {"HCN", "Kyselina kyanovodíková je roztok kyanovodíku ve vodě. Vodík má oxidační číslo I, "
+                "skupina CN se počítá jako celek s -1 (jako chlor): na jednu skupinu CN připadá "
+                "jeden atom H, tedy HCN."},
         {"H2S", "Kyselina sulfanová je roztok sulfanu ve vodě. Vodík má oxidační číslo I, síra "
                 "-II: na jeden atom S připadají dva atomy H, tedy H2S."},
         {"H2SO4", "Koncovka -ová znamená oxidační číslo VI. Sudé číslo, proto 2 atomy H. Vodík a "

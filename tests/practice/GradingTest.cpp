@@ -51,6 +51,7 @@ TEST(Grading, NamesAcceptedAndTheirHints) {
         {"HCl", Ask::Name, "Chlorovodík", Grade::RightGas, "chlorovodík"},
         {"H2S", Ask::Name, "sirovodík", Grade::RightGas, "sirovodík"},
         {"H2S", Ask::Name, "sulfan", Grade::RightGas, "sulfan"},
+        {"HCN", Ask::Name, "kyanovodík", Grade::RightGas, "kyanovodík"},
         // Stoichiometric names, made from the counts.
         {"Fe2O3", Ask::Name, "trioxid diželeza", Grade::RightStoichiometric, "trioxid diželeza"},
         {"CO2", Ask::Name, "dioxid uhliku", Grade::RightStoichiometric, "dioxid uhlíku"},
@@ -143,6 +144,10 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
         {"H2SO4", Ask::Formula, "H2SO3", Grade::Wrong,
          "H2SO3 je kyselina siřičitá (S IV); sírová znamená S VI: H2SO4."},
         {"Ca3(PO4)2", Ask::Formula, "Ca(PO4)2", Grade::Wrong},
+        {"KCN", Ask::Formula, "K(CN)", Grade::Wrong,
+         "Závorka se píše jen kolem skupiny, která se opakuje: KCN."},
+        {"KCN", Ask::Formula, "KNC", Grade::Wrong,
+         "Atomy souhlasí, ale píší se v tomto pořadí: KCN."},
     };
     Check(cases);
 }
