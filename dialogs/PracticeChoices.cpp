@@ -8,6 +8,12 @@
 namespace dialogs {
 namespace {
 
+// The kinds' check boxes follow IDC_KIND_OXIDES in the order of practice::Kind;
+// "všechny" stands past them.
+static_assert(IDC_KIND_HYDROGEN_SALTS ==
+              IDC_KIND_OXIDES + static_cast<int>(practice::Kind::HydrogenSalt));
+static_assert(IDC_KIND_ALL >= IDC_KIND_OXIDES + practice::kKindCount);
+
 constexpr int kDirections[] = {IDC_DIRECTION_TO_NAME, IDC_DIRECTION_TO_FORMULA,
                                IDC_DIRECTION_MIXED};
 

@@ -68,6 +68,7 @@ std::string Explanation(const Question& question) {
         return Acid(compound, *ions, question.ask);
     case Kind::Hydroxide:
     case Kind::Salt:
+    case Kind::HydrogenSalt:
         return Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask);
     case Kind::Peroxide:
         return ions->cation.formula == "H"

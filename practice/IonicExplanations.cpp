@@ -34,6 +34,24 @@ std::string AcidHydrogens(const Ions& ions) {
     return "kyselina má " + Units(-ions.anion.charge, kAtom, "H", true);
 }
 
+// "kyselina uhličitá H2CO3 odevzdá jen jeden ze svých dvou atomů H": where a
+// hydrogen salt's anion and its charge come from.
+std::string GivenUp(const Ions& ions) {
+    static const char* const kCounts[] = {"jeden", "dva", "tři"};
+    static const char* const kOf[] = {"", "dvou", "tří", "čtyř"};
+    const int acidHydrogens = ions.hydrogens - ions.anion.charge;
+    const int given = acidHydrogens - ions.hydrogens;
+    const bool sulfide = ions.oxygens == 0;
+    const std::string rest =
+        ions.anion.formula.substr(ions.anion.formula.find_first_not_of("H0123456789"));
+    const std::string acid = sulfide ? "kyselina sulfanová H2S"
+                                     : "kyselina " +
+                                           AcidAdjective(ions.central, ions.atoms, ions.oxidation) +
+                                           " H" + std::to_string(acidHydrogens) + rest;
+    return acid + " odevzdá " + (given == 1 ? "jen " : "") + kCounts[given - 1] + " ze svých " +
+           kOf[acidHydrogens - 1] + " atomů H";
+}
+
 // What the anion is and its charge, as a sentence without its full stop.
 std::string AnionIs(Kind kind, const Ions& ions, const std::string& noun) {
     const Ion& anion = ions.anion;
@@ -42,6 +60,9 @@ std::string AnionIs(Kind kind, const Ions& ions, const std::string& noun) {
         return "Skupina OH má náboj 1-";
     case Kind::Peroxide:
         return "Skupina O2 má v peroxidu náboj 2- (každý atom O má oxidační číslo -I)";
+    case Kind::HydrogenSalt:
+        return anion.formula + " je " + noun + ": " + GivenUp(ions) + ", anion má tedy náboj " +
+               Charge(anion.charge);
     case Kind::Salt:
         return anion.formula + " je " + noun + ", anion " + AcidOf(ions) + ": " +
                AcidHydrogens(ions) + ", anion má tedy náboj " + Charge(anion.charge);
@@ -59,6 +80,9 @@ std::string AnionPart(Kind kind, const Ions& ions, const std::string& noun) {
         return "Hydroxid: skupina OH s nábojem 1-.";
     case Kind::Peroxide:
         return "Peroxid: skupina O2 s nábojem 2- (každý atom O má oxidační číslo -I).";
+    case Kind::HydrogenSalt:
+        return Capitalised(noun) + ": " + GivenUp(ions) + ", anion " + anion.formula +
+               " má tedy náboj " + Charge(anion.charge) + ".";
     case Kind::Salt:
         return Capitalised(noun) + ": anion " + AcidOf(ions) + "; " + AcidHydrogens(ions) +
                ", anion " + anion.formula + " má tedy náboj " + Charge(anion.charge) + ".";

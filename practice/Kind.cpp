@@ -20,6 +20,7 @@ constexpr KindText kTexts[kKindCount] = {
     {"bezkyslíkatá", "bezkyslíkaté kyseliny", "bezkyslíkatých kyselin", "kyseliny"},
     {"kyslíkatá", "kyslíkaté kyseliny", "kyslíkatých kyselin", "kyseliny"},
     {"sůl", "soli kyslíkatých kyselin", "solí kyslíkatých kyselin", "soli"},
+    {"hydrogensůl", "hydrogensoli", "hydrogensolí", "hydrogensoli"},
 };
 
 const KindText& Text(Kind kind) {

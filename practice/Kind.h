@@ -8,8 +8,18 @@
 
 namespace practice {
 
-enum class Kind { Oxide, Hydroxide, Halide, Sulfide, Peroxide, BinaryAcid, Oxoacid, Salt };
-constexpr int kKindCount = 8;
+enum class Kind {
+    Oxide,
+    Hydroxide,
+    Halide,
+    Sulfide,
+    Peroxide,
+    BinaryAcid,
+    Oxoacid,
+    Salt,
+    HydrogenSalt,
+};
+constexpr int kKindCount = 9;
 
 // Every kind, oxides first.
 std::vector<Kind> Kinds();

@@ -19,11 +19,14 @@ std::vector<NamedElement> NamedElements(const Compound& compound) {
     case Kind::Oxoacid:
         named.push_back({ions->central, ions->oxidation, 1, Form::Acid});
         break;
+    case Kind::HydrogenSalt:
     case Kind::Salt:
         if (element) {
             named.push_back({cation.formula, cation.charge, 1, Form::Adjective});
         }
-        named.push_back({ions->central, ions->oxidation, 0, Form::Anion});
+        if (ions->oxidation > 0) { // not the sulfide of a hydrogensulfide
+            named.push_back({ions->central, ions->oxidation, 0, Form::Anion});
+        }
         break;
     default:
         if (element) {

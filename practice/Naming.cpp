@@ -189,6 +189,13 @@ std::string CompoundName(Kind kind, const Ions& ions) {
         return Words("kyselina", AcidAdjective(ions.central, ions.atoms, ions.oxidation));
     case Kind::Salt:
         return Words(AnionNoun(ions.central, ions.atoms, ions.oxidation), cation);
+    case Kind::HydrogenSalt: {
+        const std::string noun = ions.oxygens == 0 && ions.central == "S"
+                                     ? "sulfid"
+                                     : AnionNoun(ions.central, ions.atoms, ions.oxidation);
+        const std::string prefix = ions.hydrogens == 1 ? "hydrogen" : "dihydrogen";
+        return noun.empty() || ions.hydrogens > 2 ? "" : Words(prefix + noun, cation);
+    }
     }
     return "";
 }

@@ -27,6 +27,7 @@ constexpr const char* kShapes[kKindCount] = {
     "bezkyslíkatá kyselina má tvar HCl, H2S nebo HCN",
     "kyslíkatá kyselina má tvar HNO3 nebo H2SO4",
     "sůl má tvar CuSO4, Fe2(SO4)3 nebo (NH4)2SO4",
+    "hydrogensůl má tvar NaHCO3, Ca(HCO3)2, NaH2PO4 nebo NaHS",
 };
 
 template <std::size_t N> const Number* Find(const Number (&table)[N], const std::string& symbol) {
@@ -294,6 +295,48 @@ AnionCharges AnionChargesOf(const std::vector<Compound>& compounds) {
     return charges;
 }
 
+// A hydrogen salt's anion to the end: H, then an oxoanion's atoms or S, bare
+// (once) or in parentheses (repeated). Its charge is its acid's less the
+// hydrogens it keeps: HCO3 from H2CO3 has 1-.
+bool HydrogenAnion(Groups& groups, const AnionCharges& charges, Ions& ions) {
+    std::vector<Atom> atoms;
+    int count = 1;
+    if (const Group* group = groups.Parenthesised()) {
+        atoms = group->atoms;
+        count = group->count;
+    } else {
+        for (const Atom* atom = groups.Bare(); atom != nullptr; atom = groups.Bare()) {
+            atoms.push_back(*atom);
+        }
+    }
+    if (!groups.Done() || atoms.size() < 2 || atoms[0].symbol != "H") {
+        return false;
+    }
+    ions.hydrogens = atoms[0].count;
+    int parent = 0;
+    std::string rest;
+    if (atoms.size() == 2 && atoms[1].symbol == "S" && atoms[1].count == 1) { // HS from H2S
+        parent = -2;
+        rest = "S";
+        ions.central = "S";
+        ions.atoms = 1;
+        ions.oxidation = -2;
+    } else if (atoms.size() == 3 && atoms[2].symbol == "O" && atoms[1].symbol != "O" &&
+               atoms[1].symbol != "H") {
+        rest = Counted(atoms[1].symbol, atoms[1].count) + Counted("O", atoms[2].count);
+        const auto known = charges.find(rest);
+        parent = known == charges.end() ? 0 : known->second;
+        ions.central = atoms[1].symbol;
+        ions.atoms = atoms[1].count;
+        ions.oxygens = atoms[2].count;
+        const int sum = parent + 2 * ions.oxygens;
+        ions.oxidation = parent != 0 && sum > 0 && sum % ions.atoms == 0 ? sum / ions.atoms : 0;
+    }
+    const int charge = parent + ions.hydrogens;
+    ions.anion = {Counted("H", ions.hydrogens) + rest, count, charge};
+    return parent != 0 && charge < 0 && ions.oxidation != 0;
+}
+
 IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& charges) {
     Groups groups(formula);
     if (kind == Kind::Oxide) {
@@ -306,7 +349,8 @@ IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& char
     Atom central;
     const bool shaped = groups.Cation(ions.cation) &&
                         (kind == Kind::Salt ? groups.Oxoanion(ions.anion, central, ions.oxygens)
-                                            : BinaryAnion(groups, kind, ions));
+                         : kind == Kind::HydrogenSalt ? HydrogenAnion(groups, charges, ions)
+                                                      : BinaryAnion(groups, kind, ions));
     if (!shaped || ions.anion.count == 0) {
         return Misshapen(kind);
     }

@@ -31,6 +31,7 @@ struct Ions {
     int atoms;
     int oxidation;
     int oxygens;
+    int hydrogens; // that a hydrogen salt's anion keeps: 1 in HCO3, 2 in H2PO4
 };
 
 // The charge of each oxoanion as the list's oxoacids give it ("SO4": -2 from

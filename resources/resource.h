@@ -72,7 +72,9 @@
 #define IDC_KIND_BINARY_ACIDS 3122
 #define IDC_KIND_OXOACIDS 3123
 #define IDC_KIND_SALTS 3124
-#define IDC_KIND_ALL 3125
+#define IDC_KIND_HYDROGEN_SALTS 3125
+// Past the kinds, which follow IDC_KIND_OXIDES in the order of practice::Kind.
+#define IDC_KIND_ALL 3140
 
 /* FTP account dialog */
 #define IDC_FTP_HOST 3003

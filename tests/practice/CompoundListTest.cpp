@@ -41,7 +41,7 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
         EXPECT_EQ(std::gcd(ions->cation.count, ions->anion.count), 1) << "not reduced";
         EXPECT_EQ(ions->cation.count * ions->cation.charge + ions->anion.count * ions->anion.charge,
                   0);
-        const int hydrogens = ions->anion.formula == "OH" ? 1 : 0;
+        const int hydrogens = (ions->anion.formula == "OH" ? 1 : 0) + ions->hydrogens;
         if (compound.kind != Kind::Oxide) {
             EXPECT_EQ(ions->atoms * ions->oxidation - 2 * ions->oxygens + hydrogens,
                       ions->anion.charge);

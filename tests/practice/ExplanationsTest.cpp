@@ -38,6 +38,10 @@ TEST(Explanations, EachStyleBothWays) {
          "má 3 atomy H, anion má tedy náboj 3-. Dva anionty PO4 dávají dohromady -6, tři "
          "kationty Ca tedy +6, každý z nich má náboj 2+ (oxidační číslo II); tomu odpovídá "
          "koncovka -natý: fosforečnan vápenatý."},
+        {"NaHCO3", "Součet nábojů je nula. HCO3 je hydrogenuhličitan: kyselina uhličitá H2CO3 "
+                   "odevzdá jen jeden ze svých dvou atomů H, anion má tedy náboj 1-. Jeden anion "
+                   "HCO3 dává -1, kation Na má tedy náboj 1+ (oxidační číslo I); tomu odpovídá "
+                   "koncovka -ný: hydrogenuhličitan sodný."},
         {"NH4Cl",
          "Součet nábojů je nula. Anion chloru má v chloridu náboj 1-. Jeden anion chloru "
          "dává -1, kation NH4 má tedy náboj 1+; kation NH4 se nazývá amonný: chlorid amonný."},
@@ -80,6 +84,11 @@ TEST(Explanations, EachStyleBothWays) {
         {"HCN", "Kyselina kyanovodíková je roztok kyanovodíku ve vodě. Vodík má oxidační číslo I, "
                 "skupina CN se počítá jako celek s -1 (jako chlor): na jednu skupinu CN připadá "
                 "jeden atom H, tedy HCN."},
+        {"Ca(H2PO4)2",
+         "Dihydrogenfosforečnan: kyselina fosforečná H3PO4 odevzdá jen jeden ze svých tří atomů "
+         "H, anion H2PO4 má tedy náboj 1-. Vápenatý: koncovka -natý, kation Ca s nábojem 2+. "
+         "Kation Ca s nábojem 2+ vyrovnají dva anionty H2PO4: (+2) + 2 · (-1) = 0, tedy "
+         "Ca(H2PO4)2. Skupina, která se opakuje, se píše do závorky."},
         {"H2S", "Kyselina sulfanová je roztok sulfanu ve vodě. Vodík má oxidační číslo I, síra "
                 "-II: na jeden atom S připadají dva atomy H, tedy H2S."},
         {"H2SO4", "Koncovka -ová znamená oxidační číslo VI. Sudé číslo, proto 2 atomy H. Vodík a "
