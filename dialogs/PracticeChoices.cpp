@@ -83,10 +83,6 @@ Choices ChosenChoices(HWND dialog) {
     return choices;
 }
 
-HWND ChosenDirectionButton(HWND dialog) {
-    return GetDlgItem(dialog, kDirections[static_cast<int>(ChosenChoices(dialog).direction)]);
-}
-
 uint32_t NewSeed() {
     LARGE_INTEGER counter = {};
     QueryPerformanceCounter(&counter);

@@ -26,8 +26,6 @@ struct Choices {
 void SetUpChoices(HWND dialog, std::initializer_list<int> counts, const Choices& choices);
 // The choices as the controls show them.
 Choices ChosenChoices(HWND dialog);
-// The radio button of the direction chosen.
-HWND ChosenDirectionButton(HWND dialog);
 // A seed that differs from one round to the next.
 uint32_t NewSeed();
 // Keeps "všechny" and the kinds in step after a click on one of them; false

@@ -61,26 +61,19 @@ std::string Explanation(const Question& question) {
     if (!ions) {
         return "";
     }
-    const bool ammonium = ions->cation.formula == "NH4";
-    switch (compound.kind) {
-    case Kind::BinaryAcid:
-    case Kind::Oxoacid:
-        return Acid(compound, *ions, question.ask);
-    case Kind::Hydroxide:
-    case Kind::Salt:
-    case Kind::HydrogenSalt:
-        return Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask);
-    case Kind::Peroxide:
-        return ions->cation.formula == "H"
-                   ? Molecular(compound.kind, *ions, compound.formula, compound.Name(),
-                               question.ask)
-                   : Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask);
-    default: // oxides, halides and sulfides: molecules, but for ammonium's salts and cyanides
-        return ammonium || ions->central == "CN"
-                   ? Ionic(compound.kind, *ions, compound.formula, compound.Name(), question.ask)
-                   : Molecular(compound.kind, *ions, compound.formula, compound.Name(),
-                               question.ask);
+    const Ask ask = question.ask;
+    const std::string& name = compound.Name();
+    if (compound.kind == Kind::BinaryAcid || compound.kind == Kind::Oxoacid) {
+        return Acid(compound, *ions, ask);
     }
+    // Hydroxides, salts, metal peroxides, ammonium's salts and cyanides are ions;
+    // oxides, halides, sulfides and hydrogen peroxide are explained as molecules.
+    const bool ionic = compound.kind == Kind::Hydroxide || compound.kind == Kind::Salt ||
+                       compound.kind == Kind::HydrogenSalt ||
+                       (compound.kind == Kind::Peroxide && ions->cation.formula != "H") ||
+                       ions->cation.formula == "NH4" || ions->central == "CN";
+    return ionic ? Ionic(compound.kind, *ions, compound.formula, name, ask)
+                 : Molecular(compound.kind, *ions, compound.formula, name, ask);
 }
 
 } // namespace practice

@@ -133,17 +133,6 @@ std::string AnionNoun(const std::string& central, int atoms, int number) {
                : "";
 }
 
-std::string EndingFor(const std::string& symbol, int number, Form form) {
-    std::string stem;
-    const Ending* ending = nullptr;
-    if (!Parts(symbol, number, stem, ending)) {
-        return "";
-    }
-    return form == Form::Adjective ? ending->adjective
-           : form == Form::Acid    ? ending->acid
-                                   : ending->anion;
-}
-
 std::vector<std::string> EndingsOf(int number, Form form) {
     std::vector<std::string> endings;
     if (number < 1 || number > 8) {
@@ -157,17 +146,6 @@ std::vector<std::string> EndingsOf(int number, Form form) {
         }
     }
     return endings;
-}
-
-int NumberOfEnding(const std::string& ending, Form form) {
-    for (int number = 1; number <= 8; ++number) {
-        for (const std::string& known : EndingsOf(number, form)) {
-            if (known == ending) {
-                return number;
-            }
-        }
-    }
-    return 0;
 }
 
 std::string CompoundName(Kind kind, const Ions& ions) {

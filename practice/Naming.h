@@ -18,16 +18,13 @@ std::string AcidAdjective(const std::string& central, int atoms, int number);
 // An oxoanion's noun: "síran" (S, 1, 6), "chlorečnan" (Cl, 1, 5).
 std::string AnionNoun(const std::string& central, int atoms, int number);
 
-// The ending that the oxidation number gives the element's name in each form:
-// "itý", "ičitá", "ečnan"; empty where the element has no stem in the table.
+// The forms a word of a name takes: the adjective of a cation or an oxide,
+// the feminine after "kyselina", the noun of a salt's anion.
 enum class Form { Adjective, Acid, Anion };
-std::string EndingFor(const std::string& symbol, int number, Form form);
 
 // The endings an oxidation number can take in a form, whatever the element:
 // "itý" for III; "ičný" and "ečný" for V. None beyond I to VIII.
 std::vector<std::string> EndingsOf(int number, Form form);
-// The oxidation number an ending stands for in the form; 0 for none.
-int NumberOfEnding(const std::string& ending, Form form);
 
 // The compound's name: "oxid železitý", "kyselina sírová", "síran amonný";
 // empty where the tables lack a word.
