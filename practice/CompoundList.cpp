@@ -18,15 +18,22 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 // The record of one line, or why there is none.
 std::string ReadLine(std::string_view line, Compound& compound) {
     const std::vector<std::string_view> fields = Split(line, '\t');
-    if (fields.size() != 4) {
+    const std::optional<Kind> kind = KindOf(fields[0]);
+    const bool trivial = kind == Kind::Trivial;
+    if (fields.size() != 4 && !(trivial && fields.size() == 5)) {
         return "místo 4 polí oddělených tabulátorem (skupina, vzorec, názvy, stupeň) jich má " +
                std::to_string(fields.size());
     }
-    const std::optional<Kind> kind = KindOf(fields[0]);
     if (!kind) {
         return "neznámá skupina „" + std::string(fields[0]) + "“";
     }
     compound.kind = *kind;
+    if (fields.size() == 5) {
+        if (fields[4].empty()) {
+            return "prázdný systematický název";
+        }
+        compound.systematic = fields[4];
+    }
     for (const std::string_view formula : Split(fields[1], '|')) {
         if (formula.empty() || formula.find(' ') != std::string_view::npos) {
             return "vzorec je prázdný nebo obsahuje mezeru";
@@ -50,6 +57,7 @@ std::string ReadLine(std::string_view line, Compound& compound) {
 
 CompoundList ParseCompoundList(std::string_view text) {
     CompoundList list;
+    std::vector<int> lines; // of each compound read
     int number = 0;
     for (std::string_view line : Split(text, '\n')) {
         ++number;
@@ -63,8 +71,27 @@ CompoundList ParseCompoundList(std::string_view text) {
         const std::string error = ReadLine(line, compound);
         if (error.empty()) {
             list.compounds.push_back(std::move(compound));
+            lines.push_back(number);
         } else {
             list.errors.push_back("řádek " + std::to_string(number) + ": " + error);
+        }
+    }
+    // A trivial name shows the systematic name of its formula.
+    for (std::size_t i = 0; i < list.compounds.size(); ++i) {
+        Compound& trivial = list.compounds[i];
+        if (trivial.kind != Kind::Trivial || !trivial.systematic.empty()) {
+            continue;
+        }
+        for (const Compound& other : list.compounds) {
+            if (other.kind != Kind::Trivial && other.formula == trivial.formula) {
+                trivial.systematic = other.Name();
+            }
+        }
+        if (trivial.systematic.empty()) {
+            list.errors.push_back("řádek " + std::to_string(lines[i]) +
+                                  ": triviální název bez systematického: žádný řádek jiné "
+                                  "skupiny nemá vzorec " +
+                                  trivial.formula + " a páté pole chybí");
         }
     }
     return list;

@@ -57,11 +57,20 @@ std::string AdjectiveEnding(const std::string& name, int number) {
 
 std::string Explanation(const Question& question) {
     const Compound& compound = question.compound;
+    const Ask ask = question.ask;
+    if (compound.kind == Kind::Trivial) {
+        return Trivial(compound, ask);
+    }
     const std::optional<Ions> ions = IonsOf(compound.formula, compound.kind);
     if (!ions) {
         return "";
     }
-    const Ask ask = question.ask;
+    if (compound.kind == Kind::Hydrate) {
+        return Hydrate(compound, *ions, ask);
+    }
+    if (!ions->prefix.empty()) {
+        return Prefixed(compound, *ions, ask);
+    }
     const std::string& name = compound.Name();
     if (compound.kind == Kind::BinaryAcid || compound.kind == Kind::Oxoacid) {
         return Acid(compound, *ions, ask);

@@ -310,6 +310,10 @@ Assessment AssessFormula(const Compound& compound, const std::string& answer) {
         }
     }
     const FormulaReading read = ReadFormula(given);
+    if (read.formula && read.formula->waters > 0 &&
+        WriteFormula(*read.formula) == compound.formula) {
+        return {Grade::Right, ""}; // the hydrate's dot typed as "*" or "."
+    }
     const FormulaReading right = ReadFormula(compound.formula);
     if (!right.formula) {
         return {Grade::Wrong, ""};

@@ -36,6 +36,10 @@ class Reader {
     FormulaReading Read() {
         Formula formula;
         while (error_.empty() && !AtEnd()) {
+            if (IsDot(Peek())) {
+                ReadWater(formula);
+                break;
+            }
             Group group{{}, 1, false};
             if (Peek() == '(') {
                 ReadParenthesis(group);
@@ -53,6 +57,25 @@ class Reader {
     }
 
   private:
+    static bool IsDot(char c) { return c == kHydrateDot || c == '*' || c == '.'; }
+
+    // The dot and what follows it to the end: a count or none, then H2O.
+    void ReadWater(Formula& formula) {
+        if (formula.groups.empty()) {
+            Fail("Vzorec nezačíná tečkou: tečka odděluje vodu hydrátu, CuSO4·5H2O.");
+            return;
+        }
+        ++at_;
+        const std::size_t start = at_;
+        formula.waters = AtEnd() || !IsDigit(Peek()) ? 1 : ReadCount(false);
+        if (error_.empty() && text_.substr(at_) != "H2O") {
+            Fail(text_.substr(start).empty()
+                     ? "Za tečkou chybí voda: CuSO4·5H2O."
+                     : "Za tečkou smí stát jen počet molekul vody a H2O: CuSO4·5H2O.");
+        }
+        at_ = text_.size();
+    }
+
     bool AtEnd() const { return at_ >= text_.size(); }
     char Peek() const { return text_[at_]; }
     void Fail(const std::string& message) {
@@ -167,6 +190,9 @@ std::string WriteFormula(const Formula& formula) {
         }
         text += group.parenthesised ? ")" + std::to_string(group.count) : "";
     }
+    if (formula.waters > 0) {
+        text += kHydrateDot + (formula.waters > 1 ? std::to_string(formula.waters) : "") + "H2O";
+    }
     return text;
 }
 
@@ -176,6 +202,10 @@ std::map<std::string, int> CountAtoms(const Formula& formula) {
         for (const Atom& atom : group.atoms) {
             counts[atom.symbol] += atom.count * group.count;
         }
+    }
+    if (formula.waters > 0) {
+        counts["H"] += 2 * formula.waters;
+        counts["O"] += formula.waters;
     }
     return counts;
 }

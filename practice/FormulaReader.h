@@ -1,6 +1,7 @@
 // Reading a formula as the list writes it or a pupil types it: element
 // symbols with counts and one level of parentheses with a count, such as
-// Ca3(PO4)2, Fe(OH)3 or (NH4)2SO4. Messages are Czech, code page 1250.
+// Ca3(PO4)2, Fe(OH)3 or (NH4)2SO4, and the water of a hydrate after a dot:
+// CuSO4·5H2O. Messages are Czech, code page 1250.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +29,12 @@ struct Group {
 
 struct Formula {
     std::vector<Group> groups;
+    int waters = 0; // the molecules of water after the dot: 5 in CuSO4·5H2O
 };
+
+// The dot of a hydrate as the list writes it (the middle dot of code page
+// 1250); a pupil may type it, "*" or "." instead.
+constexpr char kHydrateDot = '\xB7';
 
 struct FormulaReading {
     std::optional<Formula> formula;
@@ -39,12 +45,14 @@ constexpr std::size_t kMaxFormulaLength = 30;
 constexpr int kMaxCount = 99;
 
 // Counts are 2 to 99, written without a leading zero; a parenthesis needs one.
+// After the dot stands only water, with a count of 2 to 99 or none: ·H2O.
 FormulaReading ReadFormula(std::string_view text);
 
 // The formula as it was read.
 std::string WriteFormula(const Formula& formula);
 
-// How many atoms of each element: Fe(OH)3 and FeO3H3 both give Fe 1, H 3, O 3.
+// How many atoms of each element, the water's too: Fe(OH)3 and FeO3H3 both
+// give Fe 1, H 3, O 3.
 std::map<std::string, int> CountAtoms(const Formula& formula);
 
 } // namespace practice

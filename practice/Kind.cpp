@@ -21,6 +21,8 @@ constexpr KindText kTexts[kKindCount] = {
     {"kyslíkatá", "kyslíkaté kyseliny", "kyslíkatých kyselin", "kyseliny"},
     {"sůl", "soli kyslíkatých kyselin", "solí kyslíkatých kyselin", "soli"},
     {"hydrogensůl", "hydrogensoli", "hydrogensolí", "hydrogensoli"},
+    {"hydrát", "hydráty", "hydrátů", "hydrátu"},
+    {"triviální", "triviální názvy", "triviálních názvů", "látky"},
 };
 
 const KindText& Text(Kind kind) {

@@ -18,8 +18,10 @@ enum class Kind {
     Oxoacid,
     Salt,
     HydrogenSalt,
+    Hydrate, // a salt with water of crystallisation: CuSO4·5H2O
+    Trivial, // a name not made by the rules: pálené vápno, CaO
 };
-constexpr int kKindCount = 9;
+constexpr int kKindCount = 11;
 
 // Every kind, oxides first.
 std::vector<Kind> Kinds();

@@ -104,6 +104,10 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
             return {Grade::RightStoichiometric, name};
         }
     }
+    if (compound.kind == Kind::Trivial && SameButDiacritics(given, compound.systematic)) {
+        return {Grade::Wrong,
+                "To je systematický název; triviální název je " + compound.Name() + "."};
+    }
     for (const std::string& hint :
          {WordOrderHint(given, compound.Name()), EndingHint(compound, given)}) {
         if (!hint.empty()) {

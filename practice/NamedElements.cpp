@@ -15,6 +15,8 @@ std::vector<NamedElement> NamedElements(const Compound& compound) {
     const bool element = cation.formula != "NH4" && cation.formula != "H";
     switch (compound.kind) {
     case Kind::BinaryAcid:
+    case Kind::Hydrate: // the salt's words are in the genitive
+    case Kind::Trivial:
         break;
     case Kind::Oxoacid:
         named.push_back({ions->central, ions->oxidation, 1, Form::Acid});

@@ -1,5 +1,8 @@
 #include "practice/Naming.h"
 
+#include "practice/Text.h"
+#include "practice/Wording.h"
+
 namespace practice {
 namespace {
 
@@ -99,6 +102,11 @@ bool Parts(const std::string& symbol, int number, std::string& stem, const Endin
     return false;
 }
 
+// "thio" + "síran": the word of an anion named from another.
+std::string Prefixed(const Ions& ions, const std::string& word) {
+    return word.empty() ? "" : ions.prefix + word;
+}
+
 // Joins the words of a name; empty when one is missing.
 std::string Words(const std::string& first, const std::string& second) {
     return first.empty() || second.empty() ? "" : first + " " + second;
@@ -148,7 +156,24 @@ std::vector<std::string> EndingsOf(int number, Form form) {
     return endings;
 }
 
+std::string Genitive(const std::string& name) {
+    std::string genitive;
+    for (const std::string& word : practice::Words(name)) {
+        const std::string adjective = "ý";
+        genitive +=
+            (genitive.empty() ? "" : " ") +
+            (EndsWith(word, adjective) ? word.substr(0, word.size() - adjective.size()) + "ého"
+                                       : word + "u");
+    }
+    return genitive;
+}
+
 std::string CompoundName(Kind kind, const Ions& ions) {
+    if (kind == Kind::Hydrate) {
+        const std::string salt = CompoundName(ions.anhydrous, ions);
+        const std::string prefix = NumeralPrefix(ions.waters);
+        return salt.empty() || prefix.empty() ? "" : prefix + "hydrát " + Genitive(salt);
+    }
     const std::string cation = CationAdjective(ions.cation.formula, ions.cation.charge);
     const BinaryAnion* binary = FindBinary(ions.central);
     switch (kind) {
@@ -164,9 +189,10 @@ std::string CompoundName(Kind kind, const Ions& ions) {
     case Kind::BinaryAcid:
         return binary != nullptr ? Words("kyselina", binary->acid) : "";
     case Kind::Oxoacid:
-        return Words("kyselina", AcidAdjective(ions.central, ions.atoms, ions.oxidation));
+        return Words("kyselina",
+                     Prefixed(ions, AcidAdjective(ions.central, ions.atoms, ions.oxidation)));
     case Kind::Salt:
-        return Words(AnionNoun(ions.central, ions.atoms, ions.oxidation), cation);
+        return Words(Prefixed(ions, AnionNoun(ions.central, ions.atoms, ions.oxidation)), cation);
     case Kind::HydrogenSalt: {
         const std::string noun = ions.oxygens == 0 && ions.central == "S"
                                      ? "sulfid"
@@ -174,6 +200,9 @@ std::string CompoundName(Kind kind, const Ions& ions) {
         const std::string prefix = ions.hydrogens == 1 ? "hydrogen" : "dihydrogen";
         return noun.empty() || ions.hydrogens > 2 ? "" : Words(prefix + noun, cation);
     }
+    case Kind::Hydrate:
+    case Kind::Trivial:
+        break;
     }
     return "";
 }

@@ -26,8 +26,13 @@ enum class Form { Adjective, Acid, Anion };
 // "itý" for III; "ičný" and "ečný" for V. None beyond I to VIII.
 std::vector<std::string> EndingsOf(int number, Form form);
 
-// The compound's name: "oxid železitý", "kyselina sírová", "síran amonný";
-// empty where the tables lack a word.
+// A name in the genitive, after "hydrát": the noun takes -u, the adjective
+// -ého ("síran měďnatý": "síranu měďnatého").
+std::string Genitive(const std::string& name);
+
+// The compound's name: "oxid železitý", "kyselina sírová", "síran amonný",
+// "thiosíran sodný", "pentahydrát síranu měďnatého"; empty where the tables
+// lack a word. Trivial names have no rule: empty.
 std::string CompoundName(Kind kind, const Ions& ions);
 
 } // namespace practice

@@ -28,6 +28,24 @@ constexpr const char* kShapes[kKindCount] = {
     "kyslíkatá kyselina má tvar HNO3 nebo H2SO4",
     "sůl má tvar CuSO4, Fe2(SO4)3 nebo (NH4)2SO4",
     "hydrogensůl má tvar NaHCO3, Ca(HCO3)2, NaH2PO4 nebo NaHS",
+    "hydrát má tvar CuSO4·5H2O nebo CoCl2·6H2O",
+    "triviální název se ze vzorce neodvozuje",
+};
+
+struct Replacement {
+    const char* anion;
+    const char* prefix;
+    int atoms;   // of the anion it is named from
+    int oxygens; // of the anion it is named from
+};
+
+// Anions named from another by a prefix, as data: the formula alone does not
+// show that one S of S2O3 took the place of an O of SO4, nor that SO5 holds
+// an O2 group in place of an O.
+constexpr Replacement kReplacements[] = {
+    {"S2O3", "thio", 1, 4},
+    {"SO5", "peroxo", 1, 4},
+    {"S2O8", "peroxo", 2, 7},
 };
 
 template <std::size_t N> const Number* Find(const Number (&table)[N], const std::string& symbol) {
@@ -134,12 +152,24 @@ class Groups {
         central = atoms[0];
         oxygens = atoms[1].count;
         anion = {Counted(central.symbol, central.count) + Counted("O", oxygens), count, 0};
+        prefix_.clear();
+        for (const Replacement& replacement : kReplacements) {
+            if (anion.formula == replacement.anion) {
+                prefix_ = replacement.prefix;
+                central.count = replacement.atoms;
+                oxygens = replacement.oxygens;
+            }
+        }
         return true;
     }
+
+    // The prefix of the last oxoanion read, when it is named from another.
+    const std::string& Prefix() const { return prefix_; }
 
   private:
     const std::vector<Group>& groups_;
     std::size_t at_ = 0;
+    std::string prefix_;
 };
 
 IonsReading Refused(const std::string& error) {
@@ -264,6 +294,7 @@ IonsReading Acid(Groups& groups, Kind kind) {
         return Misshapen(kind);
     }
     ions.anion.charge = -hydrogen->count;
+    ions.prefix = groups.Prefix();
     ions.central = central.symbol;
     ions.atoms = central.count;
     const int sum = 2 * ions.oxygens - hydrogen->count;
@@ -338,6 +369,22 @@ bool HydrogenAnion(Groups& groups, const AnionCharges& charges, Ions& ions) {
 }
 
 IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& charges) {
+    if (kind == Kind::Trivial || (formula.waters > 0) != (kind == Kind::Hydrate)) {
+        return Misshapen(kind);
+    }
+    if (kind == Kind::Hydrate) {
+        Formula anhydrous = formula;
+        anhydrous.waters = 0;
+        for (const Kind salt : {Kind::Salt, Kind::HydrogenSalt, Kind::Halide, Kind::Hydroxide}) {
+            IonsReading found = FindIons(anhydrous, salt, charges);
+            if (found.ions) {
+                found.ions->waters = formula.waters;
+                found.ions->anhydrous = salt;
+                return found;
+            }
+        }
+        return Misshapen(kind);
+    }
     Groups groups(formula);
     if (kind == Kind::Oxide) {
         return Oxide(groups);
@@ -358,6 +405,7 @@ IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& char
     Ion& anion = ions.anion;
     const Number* fixed = Find(kFixedCations, cation.formula);
     if (kind == Kind::Salt) {
+        ions.prefix = groups.Prefix();
         ions.central = central.symbol;
         ions.atoms = central.count;
         const auto known = charges.find(anion.formula);

@@ -32,6 +32,13 @@ struct Ions {
     int oxidation;
     int oxygens;
     int hydrogens; // that a hydrogen salt's anion keeps: 1 in HCO3, 2 in H2PO4
+    // An anion named from another by a prefix: "thio" in S2O3 (an S for one O
+    // of SO4), "peroxo" in SO5 and S2O8 (an O2 group for one O of SO4, S2O7).
+    // `atoms` and `oxygens` are then those of the anion it is named from, which
+    // also gives the oxidation number, as schools teach it: S VI.
+    std::string prefix = {};
+    int waters = 0;              // of a hydrate: 5 in CuSO4·5H2O
+    Kind anhydrous = Kind::Salt; // what a hydrate is without its water
 };
 
 // The charge of each oxoanion as the list's oxoacids give it ("SO4": -2 from
@@ -46,7 +53,9 @@ struct IonsReading {
 };
 
 // Salts take the cation's charge where it is always the same (Na +I, Ca +II,
-// Al +III, NH4 +I ...), else the anion's from `charges`.
+// Al +III, NH4 +I ...), else the anion's from `charges`. A hydrate is read as
+// a salt, hydrogen salt, halide or hydroxide with its water; trivial names
+// have no rule, so nothing is found for them.
 IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& charges);
 
 // The same for a compound of the list, with the charges of the list's

@@ -2,6 +2,7 @@
 
 #include "practice/Explanations.h"
 #include "practice/Selection.h"
+#include "practice/Text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -44,7 +45,11 @@ const char* const kWrong = "Špatně.";
 
 Verdict VerdictOf(const Question& question, const Assessment& assessment) {
     const Compound& compound = question.compound;
-    const std::string pair = compound.formula + " – " + compound.Name();
+    // A trivial name is always shown with the systematic one.
+    const std::string pair =
+        compound.kind == Kind::Trivial
+            ? Capitalised(compound.Name()) + " = " + compound.systematic + ", " + compound.formula
+            : compound.formula + " – " + compound.Name();
     std::string text;
     switch (assessment.grade) {
     case Grade::Empty:
@@ -53,8 +58,11 @@ Verdict VerdictOf(const Question& question, const Assessment& assessment) {
         text = pair + ".";
         break;
     case Grade::RightVariant:
-        text =
-            compound.formula + " – " + assessment.note + "; píše se také " + compound.Name() + ".";
+        text = compound.kind == Kind::Trivial
+                   ? Capitalised(assessment.note) + " = " + compound.systematic + ", " +
+                         compound.formula + "; říká se také " + compound.Name() + "."
+                   : compound.formula + " – " + assessment.note + "; píše se také " +
+                         compound.Name() + ".";
         break;
     case Grade::RightSpelling:
         text = compound.formula + " – " + assessment.note + " (jen se píše s diakritikou).";
@@ -161,8 +169,12 @@ std::string Round::TaskText() const {
     if (Finished()) {
         return "";
     }
-    const std::string kind = KindSingular(Current().compound.kind);
-    return (Current().ask == Ask::Name ? "Napiš název " : "Napiš vzorec ") + kind + ":";
+    const Kind kind = Current().compound.kind;
+    if (kind == Kind::Trivial) {
+        return Current().ask == Ask::Name ? "Napiš triviální název:" : "Napiš vzorec látky:";
+    }
+    return (Current().ask == Ask::Name ? "Napiš název " : "Napiš vzorec ") +
+           std::string(KindSingular(kind)) + ":";
 }
 
 std::string Round::PromptText() const {

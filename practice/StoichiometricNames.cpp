@@ -2,6 +2,7 @@
 
 #include "practice/OxidationNumbers.h"
 #include "practice/Text.h"
+#include "practice/Wording.h"
 
 namespace practice {
 namespace {
@@ -79,11 +80,6 @@ constexpr Genitive kGenitives[] = {
     {"Zr", "zirkonia"},
 };
 
-// Numeral prefixes by count - 1.
-constexpr const char* kPrefixes[] = {"mono", "di",    "tri",  "tetra", "penta",
-                                     "hexa", "hepta", "okta", "nona",  "deka"};
-constexpr int kPrefixCount = 10;
-
 std::vector<std::string> Spellings(const std::string& symbol) {
     for (const Genitive& genitive : kGenitives) {
         if (symbol == genitive.symbol) {
@@ -102,7 +98,7 @@ std::vector<std::string> Spellings(const std::string& symbol) {
 
 // "dioxid", "pentaoxid" and "pentoxid", "oxid" and "monoxid".
 std::vector<std::string> Counted(int count, const std::string& noun) {
-    const std::string prefix = kPrefixes[count - 1];
+    const std::string prefix = NumeralPrefix(count);
     std::vector<std::string> forms = {prefix + noun};
     const char last = prefix.back();
     if (noun.front() == 'o' && (last == 'a' || last == 'o')) {
@@ -121,15 +117,15 @@ std::vector<std::string> StoichiometricNames(const Compound& compound) {
                         compound.kind == Kind::Sulfide;
     const std::optional<Ions> ions =
         binary ? IonsOf(compound.formula, compound.kind) : std::nullopt;
-    if (!ions || ions->central == "CN" || ions->cation.count > kPrefixCount ||
-        ions->anion.count > kPrefixCount) {
+    if (!ions || ions->central == "CN" || ions->cation.count > kNumeralPrefixes ||
+        ions->anion.count > kNumeralPrefixes) {
         return {};
     }
     const std::string noun = Words(compound.Name()).front(); // oxid, chlorid, sulfid
     std::vector<std::string> names;
     for (const std::string& element : Spellings(ions->cation.formula)) {
         const int count = ions->cation.count;
-        const std::string cation = count == 1 ? element : kPrefixes[count - 1] + element;
+        const std::string cation = count == 1 ? element : NumeralPrefix(count) + element;
         for (const std::string& anion : Counted(ions->anion.count, noun)) {
             names.push_back(anion + " " + cation);
         }

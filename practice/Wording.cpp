@@ -59,6 +59,12 @@ const char* Verb(int count, const char* singular, const char* plural) {
     return count >= 2 && count <= 4 ? plural : singular;
 }
 
+std::string NumeralPrefix(int count) {
+    constexpr const char* kPrefixes[kNumeralPrefixes] = {"mono", "di",    "tri",  "tetra", "penta",
+                                                         "hexa", "hepta", "okta", "nona",  "deka"};
+    return count >= 1 && count <= kNumeralPrefixes ? kPrefixes[count - 1] : "";
+}
+
 std::string Roman(int number) {
     static const char* const kRoman[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};
     const int size = std::abs(number);

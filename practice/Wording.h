@@ -29,6 +29,11 @@ std::string Units(int count, const Noun& noun, const std::string& what, bool dig
 // any verb given as its two forms.
 const char* Verb(int count, const char* singular = "dává", const char* plural = "dávají");
 
+// The numeral prefix of a count from 1 to 10: "mono", "di" ... "deka"; empty
+// beyond.
+std::string NumeralPrefix(int count);
+constexpr int kNumeralPrefixes = 10;
+
 // "III", "-II"; "?" beyond VIII.
 std::string Roman(int number);
 // "+6", "-8", "0".

@@ -27,15 +27,20 @@ namespace {
 TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
     const CompoundList list = ParseCompoundList(CompoundListText());
     EXPECT_TRUE(list.errors.empty()) << list.errors.front();
-    std::set<std::string> formulas, names;
+    std::set<std::string> formulas, names, trivial;
     int counts[kKindCount][2] = {};
     for (const Compound& compound : list.compounds) {
         SCOPED_TRACE(compound.formula + " " + compound.Name());
         ++counts[static_cast<int>(compound.kind)][static_cast<int>(compound.level)];
-        EXPECT_TRUE(formulas.insert(compound.formula).second) << "twice";
         for (const std::string& name : compound.names) {
             EXPECT_TRUE(names.insert(name).second) << name << " twice";
         }
+        if (compound.kind == Kind::Trivial) {
+            EXPECT_TRUE(trivial.insert(compound.formula).second) << "twice";
+            EXPECT_FALSE(compound.systematic.empty());
+            continue;
+        }
+        EXPECT_TRUE(formulas.insert(compound.formula).second) << "twice";
         const std::optional<Ions> ions = IonsOf(compound.formula, compound.kind);
         ASSERT_TRUE(ions);
         EXPECT_EQ(std::gcd(ions->cation.count, ions->anion.count), 1) << "not reduced";
@@ -80,7 +85,8 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
 std::string Stem(std::string word, const NamedElement& element) {
     for (bool cut = true; cut;) {
         cut = false;
-        for (const std::string prefix : {"di", "tri", "tetra", "hydrogen"}) {
+        for (const std::string prefix :
+             {"di", "tri", "tetra", "hydrogen", "thio", "peroxo", "mono"}) {
             if (word.rfind(prefix, 0) == 0 && word.size() > prefix.size() + 3) {
                 word = word.substr(prefix.size());
                 cut = true;

@@ -45,6 +45,14 @@ TEST(FormulaReader, ReadsTheShapesItKnowsAndNamesWhatIsWrong) {
         {"fe2o3", 0, "„f“: značka prvku začíná velkým písmenem."},
         {"Xy2", 0, "„Xy“ není značka prvku."},
         {"Fe2 O3", 0, "Znak „ “ do vzorce nepatří."},
+        {"CuSO4·5H2O", 3, ""},
+        {"CuSO4·H2O", 3, ""},
+        {"·H2O", 0, "Vzorec nezačíná tečkou: tečka odděluje vodu hydrátu, CuSO4·5H2O."},
+        {"CuSO4·", 0, "Za tečkou chybí voda: CuSO4·5H2O."},
+        {"CuSO4·5", 0, "Za tečkou smí stát jen počet molekul vody a H2O: CuSO4·5H2O."},
+        {"CuSO4·5H2O·H2O", 0, "Za tečkou smí stát jen počet molekul vody a H2O: CuSO4·5H2O."},
+        {"CuSO4·1H2O", 0, "Jednička se ve vzorci nepíše."},
+        {"Cu(SO4·5H2O)", 0, "Znak „·“ do vzorce nepatří."},
     };
     for (const Case& c : cases) {
         const std::vector<char> buffer(c.text.begin(), c.text.end());
@@ -54,6 +62,13 @@ TEST(FormulaReader, ReadsTheShapesItKnowsAndNamesWhatIsWrong) {
             EXPECT_EQ(read.formula->groups.size(), c.groups) << c.text;
             EXPECT_EQ(WriteFormula(*read.formula), c.text);
         }
+    }
+    for (const char* typed : {"CuSO4*5H2O", "CuSO4.5H2O"}) {
+        const auto hydrate = ReadFormula(typed).formula;
+        ASSERT_TRUE(hydrate) << typed;
+        EXPECT_EQ(WriteFormula(*hydrate), "CuSO4·5H2O");
+        EXPECT_EQ(CountAtoms(*hydrate),
+                  (std::map<std::string, int>{{"Cu", 1}, {"H", 10}, {"O", 9}, {"S", 1}}));
     }
     const auto hydroxide = ReadFormula("Fe(OH)3").formula;
     EXPECT_EQ(CountAtoms(*hydroxide), CountAtoms(*ReadFormula("FeO3H3").formula));

@@ -9,11 +9,12 @@ using namespace practice;
 
 namespace {
 
-// The listed compound written so.
-Compound Listed(const std::string& formula) {
+// The listed compound written so; its trivial name's line when asked.
+Compound Listed(const std::string& formula, bool trivial = false) {
     const auto& list = ListedCompounds();
-    const auto found = std::find_if(list.begin(), list.end(),
-                                    [&](const Compound& c) { return c.formula == formula; });
+    const auto found = std::find_if(list.begin(), list.end(), [&](const Compound& c) {
+        return c.formula == formula && (c.kind == Kind::Trivial) == trivial;
+    });
     EXPECT_NE(found, list.end()) << formula;
     return found != list.end() ? *found : Compound{Kind::Oxide, formula, {"?"}};
 }
@@ -24,11 +25,12 @@ struct Case {
     std::string answer;
     Grade grade;
     std::string note = "";
+    bool trivial = false; // the line of the formula's trivial name
 };
 
 template <std::size_t N> void Check(const Case (&cases)[N]) {
     for (const Case& c : cases) {
-        const Assessment assessment = Assess({Listed(c.formula), c.ask}, c.answer);
+        const Assessment assessment = Assess({Listed(c.formula, c.trivial), c.ask}, c.answer);
         EXPECT_EQ(assessment.grade, c.grade) << c.formula << ": " << c.answer;
         EXPECT_EQ(assessment.note, c.note) << c.formula << ": " << c.answer;
     }
@@ -83,6 +85,12 @@ TEST(Grading, NamesAcceptedAndTheirHints) {
         {"CuSO4", Ask::Name, "síran měďný", Grade::Wrong,
          "Koncovka -ný znamená oxidační číslo I; Cu má tu oxidační číslo II, tedy -natý."},
         {"Fe2O3", Ask::Name, "oxid měďnatý", Grade::Wrong},
+        // Hydrates and trivial names.
+        {"CuSO4·5H2O", Ask::Name, "pentahydrat siranu mednateho", Grade::RightSpelling,
+         "pentahydrát síranu měďnatého"},
+        {"CaCO3", Ask::Name, "Křída", Grade::RightVariant, "křída", true},
+        {"CaO", Ask::Name, "oxid vápenatý", Grade::Wrong,
+         "To je systematický název; triviální název je pálené vápno.", true},
     };
     Check(cases);
 }
@@ -94,6 +102,8 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
         {"Fe(OH)3", Ask::Formula, " Fe (OH) 3 ;", Grade::Right},
         {"P2O5", Ask::Formula, "P4O10", Grade::RightMolecular, "P4O10"},
         {"Fe(OH)3", Ask::Formula, "", Grade::Empty},
+        {"CuSO4·5H2O", Ask::Formula, "CuSO4 * 5H2O", Grade::Right},
+        {"CuSO4·5H2O", Ask::Formula, "CuSO4.5H2O", Grade::Right, "", true},
         // Letter case, in oxides as in the other kinds.
         {"Fe2O3", Ask::Formula, "fe2o3", Grade::Wrong,
          "Ve vzorci záleží na velikosti písmen: značka prvku začíná velkým písmenem, její "

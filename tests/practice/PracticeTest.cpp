@@ -62,23 +62,23 @@ TEST(Practice, RoundsDrawEveryChosenKind) {
     Selection all;
     all.kinds = Kinds();
     const auto groups = Groups(all, ListedCompounds());
-    ASSERT_EQ(groups.size(), 9u);
+    ASSERT_EQ(groups.size(), static_cast<std::size_t>(kKindCount));
     for (const auto& group : groups) {
         for (const Question& question : group) {
             EXPECT_EQ(question.compound.level, Level::Primary) << question.compound.formula;
             EXPECT_EQ(question.compound.kind, group.front().compound.kind);
         }
     }
-    const auto round = DrawRound(groups, 10, Direction::Mixed, 5);
+    const auto round = DrawRound(groups, 20, Direction::Mixed, 5);
     std::set<Kind> kinds;
-    std::set<std::string> formulas;
+    std::set<std::string> names; // a formula may come twice: CaO and pálené vápno
     for (const Question& question : round) {
         kinds.insert(question.compound.kind);
-        formulas.insert(question.compound.formula);
+        names.insert(question.compound.Name());
     }
-    EXPECT_EQ(round.size(), 10u);
-    EXPECT_EQ(kinds.size(), 9u) << "each kind at least once";
-    EXPECT_EQ(formulas.size(), 10u) << "no compound twice";
+    EXPECT_EQ(round.size(), 20u);
+    EXPECT_EQ(kinds.size(), static_cast<std::size_t>(kKindCount)) << "each kind at least once";
+    EXPECT_EQ(names.size(), 20u) << "no compound twice";
     EXPECT_EQ(Groups(Selection{}, ListedCompounds()).size(), 1u) << "oxides alone at first";
 }
 
@@ -119,6 +119,15 @@ TEST(Practice, RoundKeepsScoreAndMistakes) {
     EXPECT_EQ(Round({{kIron, Ask::Name}}).Answer("trioxid diželeza").text,
               "Správně! Fe2O3 – trioxid diželeza (stechiometrický název; ve škole se píše oxid "
               "železitý).");
+    // A trivial name is shown with the systematic one.
+    const Compound chalk = {Kind::Trivial,  "CaCO3", {"vápenec", "křída"},
+                            Level::Primary, {},      "uhličitan vápenatý"};
+    Round trivial({{chalk, Ask::Name}, {chalk, Ask::Formula}});
+    EXPECT_EQ(trivial.TaskText(), "Napiš triviální název:");
+    EXPECT_EQ(trivial.Answer("křída").text,
+              "Správně! Křída = uhličitan vápenatý, CaCO3; říká se také vápenec.");
+    EXPECT_EQ(trivial.TaskText() + " " + trivial.PromptText(), "Napiš vzorec látky: vápenec");
+    EXPECT_EQ(trivial.Answer("CaCO3").text, "Správně! Vápenec = uhličitan vápenatý, CaCO3.");
     EXPECT_TRUE(round.Begun());
     EXPECT_EQ(round.TaskText() + " " + round.PromptText(), "Napiš vzorec oxidu: oxid uhelnatý");
     const Verdict wrong = round.Answer("C2O2");
