@@ -1,5 +1,8 @@
 #include "practice/CompoundList.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace practice {
 namespace {
 
@@ -56,8 +59,8 @@ std::string ReadLine(std::string_view line, Compound& compound) {
 } // namespace
 
 CompoundList ParseCompoundList(std::string_view text) {
-    CompoundList list;
-    std::vector<int> lines; // of each compound read
+    std::vector<std::pair<int, Compound>> read; // with the number of its line
+    std::vector<std::pair<int, std::string>> errors;
     int number = 0;
     for (std::string_view line : Split(text, '\n')) {
         ++number;
@@ -70,29 +73,35 @@ CompoundList ParseCompoundList(std::string_view text) {
         Compound compound{};
         const std::string error = ReadLine(line, compound);
         if (error.empty()) {
-            list.compounds.push_back(std::move(compound));
-            lines.push_back(number);
+            read.emplace_back(number, std::move(compound));
         } else {
-            list.errors.push_back("řádek " + std::to_string(number) + ": " + error);
+            errors.emplace_back(number, error);
         }
     }
-    // A trivial name shows the systematic name of its formula.
-    for (std::size_t i = 0; i < list.compounds.size(); ++i) {
-        Compound& trivial = list.compounds[i];
-        if (trivial.kind != Kind::Trivial || !trivial.systematic.empty()) {
-            continue;
-        }
-        for (const Compound& other : list.compounds) {
-            if (other.kind != Kind::Trivial && other.formula == trivial.formula) {
-                trivial.systematic = other.Name();
+    // A trivial name shows the systematic name of its formula: without one
+    // its line is refused.
+    for (auto& [line, compound] : read) {
+        for (const auto& other : read) {
+            if (compound.kind == Kind::Trivial && compound.systematic.empty() &&
+                other.second.kind != Kind::Trivial && other.second.formula == compound.formula) {
+                compound.systematic = other.second.Name();
             }
         }
-        if (trivial.systematic.empty()) {
-            list.errors.push_back("řádek " + std::to_string(lines[i]) +
-                                  ": triviální název bez systematického: žádný řádek jiné "
-                                  "skupiny nemá vzorec " +
-                                  trivial.formula + " a páté pole chybí");
+    }
+    CompoundList list;
+    for (auto& [line, compound] : read) {
+        if (compound.kind == Kind::Trivial && compound.systematic.empty()) {
+            errors.emplace_back(line, "triviální název bez systematického: žádný řádek jiné "
+                                      "skupiny nemá vzorec " +
+                                          compound.formula + " a páté pole chybí");
+        } else {
+            list.compounds.push_back(std::move(compound));
         }
+    }
+    std::stable_sort(errors.begin(), errors.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [line, error] : errors) {
+        list.errors.push_back("řádek " + std::to_string(line) + ": " + error);
     }
     return list;
 }

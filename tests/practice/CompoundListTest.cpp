@@ -179,6 +179,19 @@ TEST(CompoundList, ReaderNamesTheLineAndWhatIsWrongWithIt) {
         {"oxid\tP2O5|\toxid\tZŠ", 0, {"řádek 1: vzorec je prázdný nebo obsahuje mezeru"}},
         {"sůl\tNaNO3\tdusičnan sodný|\tZŠ", 0, {"řádek 1: prázdný název"}},
         {"sůl\tNaNO3\tdusičnan sodný\tzš", 0, {"řádek 1: stupeň „zš“ není ZŠ ani SŠ"}},
+        // A trivial name's systematic name: from another line, or its fifth field.
+        {"triviální\tNaNO3\tchilský ledek\tZŠ\nsůl\tNaNO3\tdusičnan sodný\tZŠ", 2, {}},
+        {"triviální\tNH3\tčpavek\tZŠ\tazan", 1, {}},
+        {"triviální\tNH3\tčpavek\tZŠ\t", 0, {"řádek 1: prázdný systematický název"}},
+        {"triviální\tNH3\tčpavek\tZŠ\noxidy\tCO\toxid uhelnatý\tZŠ",
+         0,
+         {"řádek 1: triviální název bez systematického: žádný řádek jiné skupiny nemá vzorec "
+          "NH3 a páté pole chybí",
+          "řádek 2: neznámá skupina „oxidy“"}},
+        {"sůl\tNaNO3\tdusičnan sodný\tZŠ\tx",
+         0,
+         {"řádek 1: místo 4 polí oddělených tabulátorem (skupina, vzorec, názvy, stupeň) "
+          "jich má 5"}},
     };
     for (const Case& c : cases) {
         const std::vector<char> buffer(c.text.begin(), c.text.end()); // no terminator to lean on
@@ -192,6 +205,7 @@ TEST(CompoundList, ReaderNamesTheLineAndWhatIsWrongWithIt) {
     const Compound phosphorus = ParseCompoundList(cases[4].text).compounds.at(0);
     EXPECT_EQ(phosphorus.formula, "P2O5");
     EXPECT_EQ(phosphorus.molecular, std::vector<std::string>{"P4O10"});
+    EXPECT_EQ(ParseCompoundList(cases[11].text).compounds.at(0).systematic, "dusičnan sodný");
 }
 
 // Formulas that the rules refuse, with the reason a pupil would be given.
