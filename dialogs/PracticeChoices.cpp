@@ -12,6 +12,8 @@ namespace {
 // "všechny" stands past them.
 static_assert(IDC_KIND_HYDROGEN_SALTS ==
               IDC_KIND_OXIDES + static_cast<int>(practice::Kind::HydrogenSalt));
+static_assert(IDC_KIND_TRIVIAL == IDC_KIND_OXIDES + static_cast<int>(practice::Kind::Trivial));
+static_assert(IDC_KIND_TRIVIAL + 1 == IDC_KIND_OXIDES + practice::kKindCount);
 static_assert(IDC_KIND_ALL >= IDC_KIND_OXIDES + practice::kKindCount);
 
 constexpr int kDirections[] = {IDC_DIRECTION_TO_NAME, IDC_DIRECTION_TO_FORMULA,

@@ -1,6 +1,7 @@
 #include "practice/Worksheet.h"
 
 #include "practice/Selection.h"
+#include "practice/Subscripts.h"
 #include "practice/Text.h"
 
 #include <algorithm>
@@ -29,11 +30,17 @@ struct Paragraph {
     bool tabbed = false; // number, shown text and answer in their columns
 };
 
-// Digits of a formula as subscripts: Fe{\sub 2}O{\sub 3}.
+// The counts of a formula as subscripts: Fe{\sub 2}O{\sub 3}; the count of a
+// hydrate's water stays on the line: CuSO{\sub 4}\'b75H{\sub 2}O.
 std::string RtfFormula(const std::string& formula) {
+    std::vector<bool> lowered(formula.size());
+    for (const Span& span : SubscriptSpans(formula)) {
+        std::fill_n(lowered.begin() + span.start, span.length, true);
+    }
     std::string rtf;
-    for (const char c : formula) {
-        if (c >= '0' && c <= '9') {
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const char c = formula[i];
+        if (lowered[i]) {
             rtf += std::string("{\\sub ") + c + "}";
         } else {
             rtf += RtfText(std::string(1, c));
@@ -42,12 +49,22 @@ std::string RtfFormula(const std::string& formula) {
     return rtf;
 }
 
+// A formula whose trivial name is asked says so, among the other questions.
+const char* const kTrivialAsked = " (triviální název)";
+
+bool TrivialAsked(const Question& question) {
+    return question.ask == Ask::Name && question.compound.kind == Kind::Trivial;
+}
+
 std::string ShownText(const Question& question) {
-    return question.ask == Ask::Name ? question.compound.formula : question.compound.Name();
+    return question.ask == Ask::Name
+               ? question.compound.formula + (TrivialAsked(question) ? kTrivialAsked : "")
+               : question.compound.Name();
 }
 
 std::string Shown(const Question& question) {
-    return question.ask == Ask::Name ? RtfFormula(question.compound.formula)
+    return question.ask == Ask::Name ? RtfFormula(question.compound.formula) +
+                                           (TrivialAsked(question) ? RtfText(kTrivialAsked) : "")
                                      : RtfText(question.compound.Name());
 }
 
@@ -79,6 +96,11 @@ std::string Task(const std::vector<Question>& questions) {
     for (const Question& question : questions) {
         (question.ask == Ask::Name ? names : formulas) = true;
         mixed = mixed || question.compound.kind != questions.front().compound.kind;
+    }
+    if (!questions.empty() && !mixed && questions.front().compound.kind == Kind::Trivial) {
+        return names && formulas ? "Ke vzorcům napiš triviální názvy, k názvům vzorce."
+               : names           ? "Napiš triviální názvy."
+                                 : "Napiš vzorce látek.";
     }
     const std::string what = questions.empty() ? "oxidů"
                              : mixed           ? "sloučenin"

@@ -2,7 +2,8 @@
 // zemit.exe driven from this second process.
 #include "Driver.h"
 
-#include "practice/Explanations.h"
+#include "practice/FormulaReader.h"
+#include "practice/Round.h"
 #include "practice/Selection.h"
 #include "practice/Worksheet.h"
 #include "resources/resource.h"
@@ -51,24 +52,33 @@ struct Pupil {
     }
 };
 
-// Every question a primary-school class may be asked, of every kind, by formula.
-std::map<std::string, practice::Question> QuestionsByFormula() {
+// Every question of every kind a class at the level may be asked, by what the
+// dialog shows: the task and the prompt ("Napiš triviální název: CaO").
+using Questions = std::map<std::string, practice::Question>;
+Questions QuestionsShown(practice::Ask ask, practice::Level level = practice::Level::Primary) {
     practice::Selection all;
     all.kinds = practice::Kinds();
-    std::map<std::string, practice::Question> questions;
+    all.level = level;
+    Questions questions;
     for (const auto& group : practice::Groups(all, practice::ListedCompounds())) {
-        for (const practice::Question& question : group) {
-            questions.emplace(question.compound.formula, question);
+        for (practice::Question question : group) {
+            question.ask = ask;
+            const practice::Round round({question});
+            questions.emplace(round.TaskText() + " " + round.PromptText(), question);
         }
     }
     return questions;
 }
 
+// The verdict the core gives this answer.
+std::string VerdictOf(const practice::Question& question, const std::string& answer) {
+    return practice::Round({question}).Answer(answer).text;
+}
+
 // Ticks every kind of compound with "všechny".
 bool ChooseAllKinds(HWND dialog) {
     PostMessageA(GetDlgItem(dialog, IDC_KIND_ALL), BM_CLICK, 0, 0);
-    return WaitUntil(
-        [&] { return IsDlgButtonChecked(dialog, IDC_KIND_HYDROGEN_SALTS) == BST_CHECKED; });
+    return WaitUntil([&] { return IsDlgButtonChecked(dialog, IDC_KIND_TRIVIAL) == BST_CHECKED; });
 }
 
 // The button that Enter presses.
@@ -99,7 +109,7 @@ void SelectCount(HWND dialog, const wchar_t* count) {
 }
 
 TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
-    const auto questions = QuestionsByFormula();
+    const auto questions = QuestionsShown(practice::Ask::Name);
     Program p;
     ASSERT_NE(p.WaitForMainDialog(), nullptr);
     p.Command(IDM_PRACTICE);
@@ -119,16 +129,16 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     std::set<std::string> tasks;
     for (int i = 0; i < 10; ++i) {
         const std::string formula = pupil.Text(IDC_PRACTICE_PROMPT);
-        ASSERT_EQ(questions.count(formula), 1u) << formula << " is not for primary school";
-        const practice::Question& question = questions.at(formula);
+        const std::string shown = pupil.Text(IDC_PRACTICE_TASK) + " " + formula;
+        ASSERT_EQ(questions.count(shown), 1u) << shown << " is not for primary school";
+        const practice::Question& question = questions.at(shown);
         const std::string& name = question.compound.Name();
-        const std::string right = "Správně! " + formula + " – " + name + ".";
+        const std::string right = VerdictOf(question, name);
         tasks.insert(pupil.Text(IDC_PRACTICE_TASK));
         if (i == 1) {
-            missedVerdict = "Špatně. Správně je " + formula + " – " + name + ".\r\n" +
-                            practice::Explanation(question);
+            missedVerdict = VerdictOf(question, "oxid nesprávný");
             EXPECT_EQ(pupil.Answer(p, "oxid nesprávný", false), missedVerdict);
-            missed = formula;
+            missed = shown;
             // After a click on "Odpovědět" the answer box has the focus again.
             EXPECT_TRUE(WaitUntil(
                 [&] { return Focused(p) == GetDlgItem(pupil.dialog, IDC_PRACTICE_ANSWER); }));
@@ -173,12 +183,14 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
             EXPECT_EQ(pupil.Text(IDC_PRACTICE_VERDICT), "Napiš odpověď.\r\n" + right);
         }
     }
-    // Ten questions of nine kinds: every kind once at least (the acids share a task).
-    EXPECT_EQ(tasks.size(), 8u);
+    // Ten questions of eleven kinds: ten kinds once each (the acids share a task).
+    EXPECT_GE(tasks.size(), 9u);
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 9 z 10 (90 %)");
-    const std::string& missedName = questions.at(missed).compound.Name();
+    const practice::Question& missedQuestion = questions.at(missed);
+    const std::string& missedName = missedQuestion.compound.Name();
+    const std::string& missedFormula = missedQuestion.compound.formula;
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES),
-              missed + ": odpověď „oxid nesprávný“, správně " + missedName);
+              missedFormula + ": odpověď „oxid nesprávný“, správně " + missedName);
     testsupport::SaveScreenshot(pupil.dialog, testsupport::ScreenshotPath("practice-end"));
     // Enter on a mistake shows its explanation again.
     p.Key(pupil.dialog, VK_RETURN);
@@ -191,8 +203,8 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     ASSERT_TRUE(WaitUntil([&] { return DefaultButton(pupil.dialog) == IDC_PRACTICE_REDO; }));
     p.Key(pupil.dialog, VK_RETURN);
     ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 1, správně 0"));
-    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROMPT), missed);
-    EXPECT_EQ(pupil.Answer(p, missedName, true), "Správně! " + missed + " – " + missedName + ".");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_TASK) + " " + pupil.Text(IDC_PRACTICE_PROMPT), missed);
+    EXPECT_EQ(pupil.Answer(p, missedName, true), VerdictOf(missedQuestion, missedName));
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 1 z 1 (100 %)");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pupil.dialog, IDC_PRACTICE_REDO)));
@@ -209,6 +221,47 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     EXPECT_EQ(IsDlgButtonChecked(again, IDC_KIND_ALL), BST_CHECKED);
     p.Key(again, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(again); }));
+    PostMessageA(p.main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.WaitForExit(), 0u);
+}
+
+// A secondary-school round of twenty formulas with every kind ticked: all
+// right is full marks, and a hydrate's dot may be typed as "*".
+TEST(PracticeStory, EveryKindAllRightWithTheHydratesTypedWithAStar) {
+    const auto questions = QuestionsShown(practice::Ask::Formula, practice::Level::Secondary);
+    Program p;
+    ASSERT_NE(p.WaitForMainDialog(), nullptr);
+    p.Command(IDM_PRACTICE);
+    const Pupil pupil{p.WaitForDialog("Procvičování")};
+    ASSERT_NE(pupil.dialog, nullptr);
+    ASSERT_TRUE(ChooseAllKinds(pupil.dialog));
+    pupil.Click(IDC_LEVEL_SECONDARY);
+    pupil.Click(IDC_DIRECTION_TO_FORMULA);
+    SelectCount(pupil.dialog, L"20");
+    pupil.Click(IDC_PRACTICE_START);
+    ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 20, správně 0"));
+    std::set<practice::Kind> kinds;
+    int starred = 0;
+    for (int i = 0; i < 20; ++i) {
+        const std::string shown =
+            pupil.Text(IDC_PRACTICE_TASK) + " " + pupil.Text(IDC_PRACTICE_PROMPT);
+        ASSERT_EQ(questions.count(shown), 1u) << shown;
+        const practice::Question& question = questions.at(shown);
+        kinds.insert(question.compound.kind);
+        std::string typed = question.compound.formula;
+        const std::size_t dot = typed.find(practice::kHydrateDot);
+        if (dot != std::string::npos) {
+            typed[dot] = '*';
+            ++starred;
+        }
+        EXPECT_EQ(pupil.Answer(p, typed, true), VerdictOf(question, question.compound.formula));
+    }
+    EXPECT_EQ(kinds.size(), static_cast<std::size_t>(practice::kKindCount));
+    EXPECT_GE(starred, 1);
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 20 z 20 (100 %)");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
+    p.Key(pupil.dialog, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pupil.dialog); }));
     PostMessageA(p.main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(p.WaitForExit(), 0u);
 }
@@ -287,7 +340,8 @@ TEST(PracticeStory, AWorksheetSavedThroughTheSaveDialog) {
     const size_t page = rtf.find("\\page");
     EXPECT_LT(rtf.find(practice::RtfText(
                   "Oxidy, hydroxidy, halogenidy, sulfidy, peroxidy, bezkyslíkaté kyseliny, "
-                  "kyslíkaté kyseliny, soli kyslíkatých kyselin a hydrogensoli.")),
+                  "kyslíkaté kyseliny, soli kyslíkatých kyselin, hydrogensoli, hydráty a "
+                  "triviální názvy.")),
               page);
     EXPECT_LT(rtf.find("20.\\tab "), page);
     EXPECT_EQ(rtf.find("21.\\tab "), std::string::npos);

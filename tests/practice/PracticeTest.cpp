@@ -248,6 +248,13 @@ TEST(Practice, WorksheetTitleSaysWhatItCoversAndTheKeyWhatCounts) {
               std::string::npos);
     EXPECT_NE(key.find("P{\\sub 2}O{\\sub 5} (P{\\sub 4}O{\\sub 1}{\\sub 0})"), std::string::npos);
     EXPECT_NE(key.find("\\tab CO\\par"), std::string::npos) << "nothing in brackets";
+    // A trivial name asked for says so; the water's count stays on the line.
+    const Compound vitriol = {Kind::Trivial,  "CuSO4·5H2O", {"modrá skalice"},
+                              Level::Primary, {},           "pentahydrát síranu měďnatého"};
+    const std::string trivial = WorksheetRtf({{vitriol, Ask::Name}});
+    EXPECT_NE(trivial.find("\\b " + RtfText("Napiš triviální názvy.") + "\\b0"), std::string::npos);
+    EXPECT_NE(trivial.find("CuSO{\\sub 4}\\'b75H{\\sub 2}O" + RtfText(" (triviální název)")),
+              std::string::npos);
 }
 
 // Thirty questions fill one A4 page and their key another, however long the
