@@ -48,14 +48,14 @@ Verdict VerdictOf(const Question& question, const Assessment& assessment) {
     // A trivial name is always shown with the systematic one.
     const std::string pair =
         compound.kind == Kind::Trivial
-            ? Capitalised(compound.Name()) + " = " + compound.systematic + ", " + compound.formula
+            ? compound.Name() + " = " + compound.systematic + ", " + compound.formula
             : compound.formula + " – " + compound.Name();
     std::string text;
     switch (assessment.grade) {
     case Grade::Empty:
         return {Grade::Empty, "Napiš odpověď.", 0};
     case Grade::Right:
-        text = pair + ".";
+        text = Capitalised(pair) + ".";
         break;
     case Grade::RightVariant:
         text = compound.kind == Kind::Trivial
