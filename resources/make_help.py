@@ -30,8 +30,9 @@ lines, lines of a block are joined with spaces):
 Inside a block:
     **text**        bold
     [[text]]        text exactly as the program shows it (never broken)
-    $Fe2O3$         chemical formula; its digits are set as subscripts,
-                    and _x sets any other character x as one ($X_aO_b$)
+    $Fe2O3$         chemical formula; its counts are set as subscripts (not
+                    the water's after the dot of $CuSO4·5H2O$), and _x sets
+                    any other character x as one ($X_aO_b$)
     a //            " //" before a space or the end of the block: a new line
                     within the paragraph
 A marker left without its partner (a lone $, ** or [[) is an error, and so is
@@ -271,7 +272,8 @@ def parse_inline(text, base):
 
 
 def formula_runs(formula, base):
-    """Fe2O3 -> Fe, 2 (sub), O, 3 (sub); "_x" makes any x a subscript."""
+    """Fe2O3 -> Fe, 2 (sub), O, 3 (sub); CuSO4·5H2O keeps the 5 on the line;
+    "_x" makes any x a subscript."""
     runs = []
     i = 0
     while i < len(formula):
@@ -280,7 +282,12 @@ def formula_runs(formula, base):
             runs.append((formula[i + 1], base, True))
             i += 2
             continue
-        runs.append((ch, base, ch.isdigit()))
+        # A count follows a letter or ")"; the water's count after the dot of
+        # a hydrate (CuSO4·5H2O) stays on the line.
+        before = runs[-1] if runs else None
+        lowered = ch.isdigit() and before is not None and (
+            before[0].isalpha() or before[0] == ")" or (before[0].isdigit() and before[2]))
+        runs.append((ch, base, lowered))
         i += 1
     merged = []
     for run in runs:
