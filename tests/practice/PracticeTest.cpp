@@ -294,6 +294,7 @@ TEST(Practice, SubscriptSpans) {
         {"C12H22O11", {{1, 2}, {4, 2}, {7, 2}}},
         {"2 atomy H dávají +2, Cu s nábojem 2+, (+2) + 2 · (-1) = 0", {}},
         {"8 : 2 = 4 atomy O: H2SO4.", {{20, 1}, {23, 1}}},
+        {"Na2CO3·10H2O", {{2, 1}, {5, 1}, {10, 1}}}, // the water's count on the line
     };
     for (const auto& [text, spans] : cases) {
         const std::vector<char> exact(text.begin(), text.end()); // no terminator to lean on
