@@ -9,6 +9,11 @@
 #define IDD_HELP 4004
 #define IDD_PRACTICE 4005
 #define IDD_WORKSHEET 4006
+/* A class test: the teacher prepares it, a pupil takes it, the teacher
+   reads the class's results. Their controls: 3200-3249, 3250-3299, 3300-3349. */
+#define IDD_TEST_PREPARE 4007
+#define IDD_TEST_TAKE 4008
+#define IDD_TEST_RESULTS 4009
 #define IDR_MAIN_MENU 101
 #define IDI_LARGE 100
 #define IDI_SMALL 5002
@@ -39,6 +44,9 @@
 #define IDM_CHECK_VERSION 6005
 #define IDM_PRACTICE 6006
 #define IDM_WORKSHEET 6007
+#define IDM_TEST_PREPARE 6008
+#define IDM_TEST_TAKE 6009
+#define IDM_TEST_RESULTS 6010
 
 /* About dialog */
 #define IDC_VERSION_LINE 3012
