@@ -29,19 +29,6 @@ struct Paragraph {
     bool tabbed = false; // number, shown text and answer in their columns
 };
 
-// Digits of a formula as subscripts: Fe{\sub 2}O{\sub 3}.
-std::string RtfFormula(const std::string& formula) {
-    std::string rtf;
-    for (const char c : formula) {
-        if (c >= '0' && c <= '9') {
-            rtf += std::string("{\\sub ") + c + "}";
-        } else {
-            rtf += RtfText(std::string(1, c));
-        }
-    }
-    return rtf;
-}
-
 std::string ShownText(const Question& question) {
     return question.ask == Ask::Name ? question.compound.formula : question.compound.Name();
 }
@@ -87,15 +74,6 @@ std::string Task(const std::vector<Question>& questions) {
         return "Ke vzorcům napiš názvy " + what + ", k názvům jejich vzorce.";
     }
     return (formulas ? "Napiš vzorce " : "Napiš názvy ") + what + ".";
-}
-
-std::string Format(const SheetStyle& style, bool tabbed) {
-    return "\\pard\\plain\\sb" + std::to_string(style.before) + "\\sa" +
-           std::to_string(style.after) +
-           (tabbed ? "\\tx" + std::to_string(kNumberTab) + "\\tx" + std::to_string(kAnswerTab)
-                   : "") +
-           (style.sans ? "\\f1" : "\\f0") + "\\fs" + std::to_string(style.halfPoints) +
-           (style.bold ? "\\b " : " ");
 }
 
 Paragraph Plain(const SheetStyle& style, const std::string& text) {
@@ -165,6 +143,35 @@ int HeightOf(const Paragraph& paragraph) {
 
 } // namespace
 
+std::string RtfStart() {
+    return kHeader +
+           ("\\paperw" + std::to_string(kA4Width) + "\\paperh" + std::to_string(kA4Height) +
+            "\\margl" + std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" +
+            std::to_string(kMargin) + "\\margb" + std::to_string(kMargin) + "\n");
+}
+
+std::string ParagraphStart(const SheetStyle& style, const std::vector<int>& tabs) {
+    std::string rtf =
+        "\\pard\\plain\\sb" + std::to_string(style.before) + "\\sa" + std::to_string(style.after);
+    for (const int tab : tabs) {
+        rtf += "\\tx" + std::to_string(tab);
+    }
+    return rtf + (style.sans ? "\\f1" : "\\f0") + "\\fs" + std::to_string(style.halfPoints) +
+           (style.bold ? "\\b " : " ");
+}
+
+std::string RtfFormula(const std::string& formula) {
+    std::string rtf;
+    for (const char c : formula) {
+        if (c >= '0' && c <= '9') {
+            rtf += std::string("{\\sub ") + c + "}";
+        } else {
+            rtf += RtfText(std::string(1, c));
+        }
+    }
+    return rtf;
+}
+
 std::string RtfText(const std::string& text) {
     std::string rtf;
     for (const char c : text) {
@@ -184,15 +191,14 @@ std::string RtfText(const std::string& text) {
 }
 
 std::string WorksheetRtf(const std::vector<Question>& questions) {
-    std::string rtf = kHeader;
-    rtf += "\\paperw" + std::to_string(kA4Width) + "\\paperh" + std::to_string(kA4Height) +
-           "\\margl" + std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" +
-           std::to_string(kMargin) + "\\margb" + std::to_string(kMargin) + "\n";
+    std::string rtf = RtfStart();
     const auto pages = Pages(questions);
     for (std::size_t page = 0; page < pages.size(); ++page) {
         rtf += page == 0 ? "" : "\\page\n";
         for (const Paragraph& paragraph : pages[page]) {
-            rtf += Format(*paragraph.style, paragraph.tabbed) + paragraph.rtf + "\\par\n";
+            const std::vector<int> tabs =
+                paragraph.tabbed ? std::vector<int>{kNumberTab, kAnswerTab} : std::vector<int>{};
+            rtf += ParagraphStart(*paragraph.style, tabs) + paragraph.rtf + "\\par\n";
         }
     }
     return rtf + "}\n";
