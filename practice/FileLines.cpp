@@ -150,7 +150,7 @@ LinesReader::LinesReader(std::string_view bytes, const std::string& kind, const 
     if (raw.empty()) {
         throw FileFault{"Soubor je prázdný."};
     }
-    const std::string prefix = "Zemit " + kind + " ";
+    const std::string prefix = Utf8FromCp1250("Zemit " + kind + " ");
     const std::string_view first = raw.front();
     if (first.substr(0, prefix.size()) != prefix) {
         throw FileFault{"Nejde o " + what + " programu Zemit."};
