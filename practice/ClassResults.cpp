@@ -148,9 +148,12 @@ struct TableColumn {
     int right;
 };
 constexpr TableColumn kTable[] = {
-    {"Jméno", 2700},  {"Třída", 3550},     {"Varianta", 4350},  {"Body", 5300},   {"%", 6150},
-    {"Známka", 7600}, {"Čas (min)", 8400}, {"Odevzdáno", 9450}, {"Pokus", 10200},
+    {"Jméno", 2500},  {"Třída", 3300},     {"Varianta", 4300},  {"Body", 5200},   {"%", 5900},
+    {"Známka", 7200}, {"Čas (min)", 8250}, {"Odevzdáno", 9500}, {"Pokus", 10200},
 };
+// Headings below the table, with room above them.
+constexpr SheetStyle kHeadingStyle = {28, 360, 60, true, true};
+constexpr SheetStyle kVariantStyle = {22, 160, 40, false, true};
 
 std::string TableRow(const std::vector<std::string>& cells, bool heading) {
     std::string rtf = "\\trowd\\trgaph60\\trleft0" + std::string(heading ? "\\trhdr" : "");
@@ -168,6 +171,11 @@ std::string TableRow(const std::vector<std::string>& cells, bool heading) {
 std::string Paragraph(const SheetStyle& style, const std::string& rtf,
                       const std::vector<int>& tabs = {}) {
     return ParagraphStart(style, tabs) + rtf + "\\par\n";
+}
+
+// "1 otázka", "3 otázky", "10 otázek".
+std::string Counted(std::size_t count, const char* one, const char* few, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : count >= 2 && count <= 4 ? few : many);
 }
 
 std::string ShownRtf(const Question& question) {
@@ -317,13 +325,16 @@ std::string ResultsRtf(const ClassTest& test, const ClassOverview& overview) {
     const int handedIn = static_cast<int>(std::count_if(
         overview.rows.begin(), overview.rows.end(), [](const ResultRow& r) { return r.handedIn; }));
     const std::size_t count = test.variants.empty() ? 0 : test.variants.front().size();
-    std::string about =
-        "Variant: " + std::to_string(test.variants.size()) +
-        ", otázek v každé: " + std::to_string(count) + ". Stupnice: 1 od " +
-        std::to_string(test.scale.lowest[0]) + " %, 2 od " + std::to_string(test.scale.lowest[1]) +
-        " %, 3 od " + std::to_string(test.scale.lowest[2]) + " %, 4 od " +
-        std::to_string(test.scale.lowest[3]) + " %. Odevzdáno " + std::to_string(handedIn) + " z " +
-        std::to_string(overview.rows.size()) + ".";
+    const std::size_t variants = test.variants.size();
+    const std::string questions = Counted(count, "otázka", "otázky", "otázek");
+    const std::string about =
+        (variants == 1 ? "Jedna varianta, " + questions
+                       : std::to_string(variants) + " varianty, v každé " + questions) +
+        ". Známka 1 od " + std::to_string(test.scale.lowest[0]) + " %, 2 od " +
+        std::to_string(test.scale.lowest[1]) + " %, 3 od " + std::to_string(test.scale.lowest[2]) +
+        " %, 4 od " + std::to_string(test.scale.lowest[3]) + " %. Odevzdáno " +
+        std::to_string(handedIn) + " z " +
+        Counted(overview.rows.size(), "pokusu", "pokusů", "pokusů") + ".";
     rtf += Paragraph(kSubtitleStyle, RtfText(about));
     std::vector<std::string> headings;
     for (const TableColumn& column : kTable) {
@@ -339,13 +350,12 @@ std::string ResultsRtf(const ClassTest& test, const ClassOverview& overview) {
                       MinutesText(row), HandedInWord(row), std::to_string(row.attemptNumber) + "."},
                      false);
     }
-    rtf += Paragraph(kTitleStyle, RtfText("Chyby v otázkách"));
+    rtf += Paragraph(kHeadingStyle, RtfText("Chyby v otázkách"));
     const std::vector<int> tabs = {1134, 4253};
     for (std::size_t v = 0; v < overview.questions.size(); ++v) {
         if (overview.questions.size() > 1) {
-            rtf += Paragraph(kLineStyle,
-                             "\\b " + RtfText("Varianta " + VariantName(static_cast<int>(v))) +
-                                 "\\b0 ");
+            rtf +=
+                Paragraph(kVariantStyle, RtfText("Varianta " + VariantName(static_cast<int>(v))));
         }
         rtf += Paragraph(kKeyStyle,
                          "\\i " + RtfText("Špatně") + "\\tab " + RtfText("Zadání") + "\\tab " +
@@ -360,7 +370,7 @@ std::string ResultsRtf(const ClassTest& test, const ClassOverview& overview) {
         }
     }
     if (!overview.unreadable.empty()) {
-        rtf += Paragraph(kTitleStyle, RtfText("Soubory, které nešlo přečíst"));
+        rtf += Paragraph(kHeadingStyle, RtfText("Soubory, které nešlo přečíst"));
         for (const UnreadableFile& file : overview.unreadable) {
             rtf += Paragraph(kKeyStyle,
                              "\\b " + RtfText(file.file) + "\\b0 : " + RtfText(file.reason));
