@@ -1,6 +1,8 @@
 #include "practice/Utf8.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace practice {
 namespace {
@@ -27,12 +29,21 @@ constexpr uint16_t kUpper[128] = {
 
 // The byte of a character above U+007F, or 0 when code page 1250 has none.
 char ByteOf(uint32_t character) {
-    for (int i = 0; i < 128; ++i) {
-        if (kUpper[i] == character) {
-            return static_cast<char>(0x80 + i);
+    struct Entry {
+        uint32_t character;
+        char byte;
+        bool operator<(const Entry& other) const { return character < other.character; }
+    };
+    static const std::vector<Entry> kSorted = [] {
+        std::vector<Entry> entries;
+        for (int i = 0; i < 128; ++i) {
+            entries.push_back({kUpper[i], static_cast<char>(0x80 + i)});
         }
-    }
-    return 0;
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }();
+    const auto found = std::lower_bound(kSorted.begin(), kSorted.end(), Entry{character, 0});
+    return found != kSorted.end() && found->character == character ? found->byte : 0;
 }
 
 } // namespace
