@@ -167,10 +167,10 @@ long long SecondsBetween(const Moment& from, const Moment& to) {
 
 std::string PupilFault(const Pupil& pupil) {
     if (Folded(pupil.name).empty()) {
-        return "Napište své jméno a příjmení.";
+        return "Napiš své jméno a příjmení.";
     }
     if (Folded(pupil.className).empty()) {
-        return "Napište svou třídu, třeba 8.A.";
+        return "Napiš svou třídu, třeba 8.A.";
     }
     return "";
 }

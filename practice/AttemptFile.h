@@ -81,7 +81,7 @@ struct Attempt {
     std::string version;
 };
 
-// What is missing before a pupil may start: "Napište své jméno a příjmení."
+// What is missing before a pupil may start: "Napiš své jméno a příjmení."
 // and the like; empty when the name and the class are there.
 std::string PupilFault(const Pupil& pupil);
 

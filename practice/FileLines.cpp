@@ -184,7 +184,7 @@ LinesReader::LinesReader(std::string_view bytes, const std::string& kind, const 
             line.fault = "text není v kódování UTF-8 nebo obsahuje znak, který Zemit neumí "
                          "zobrazit";
         } else if (text.empty()) {
-            line.fault = "prázdný řádek";
+            line.fault = "je prázdný";
         }
         for (const char c : text) {
             if (IsControl(c) && c != '\t' && line.fault.empty()) {

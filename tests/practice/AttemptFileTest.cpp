@@ -89,19 +89,19 @@ TEST(Attempt, AnswersAreGradedAndTheTimeCountsFromTheFirstStart) {
     HandIn(attempt, {2026, 3, 12, 8, 20, 0});
     EXPECT_FALSE(Continues(attempt, test, kPupil));
     EXPECT_EQ(PupilFault(kPupil), "");
-    EXPECT_EQ(PupilFault({" ", "8.A", "", ""}), "Napište své jméno a příjmení.");
-    EXPECT_EQ(PupilFault({"Jan", "\xA0", "", ""}), "Napište svou třídu, třeba 8.A.");
+    EXPECT_EQ(PupilFault({" ", "8.A", "", ""}), "Napiš své jméno a příjmení.");
+    EXPECT_EQ(PupilFault({"Jan", "\xA0", "", ""}), "Napiš svou třídu, třeba 8.A.");
 }
 
 TEST(Attempt, AnyAnswerComesBackFromTheFile) {
     const ClassTest test = OxideTest();
     Attempt attempt = StartAttempt(test, 0, kPupil, kStart, "1.0.0.2");
     std::string every;
-    for (int b = 1; b < 256; ++b) {
+    for (int b = 0; b < 256; ++b) {
         every += static_cast<char>(b);
     }
     for (std::size_t i = 0; i < 3; ++i) {
-        RecordAnswer(attempt, test, i, "\\" + every.substr(i * 85, 85) + "\\");
+        RecordAnswer(attempt, test, i, "\\" + every.substr(i * 86, 86) + "\\");
     }
     attempt.pupil.name = "Jan\tNovák\r\n";
     const AttemptReading read = Read(AttemptFileText(attempt));

@@ -258,6 +258,10 @@ TEST(TestFile, EachFaultIsSaidWithItsLine) {
     lines[10] = "otázka\toxid\tAu2O3\tnázev";
     EXPECT_EQ(ReadTestFile(ExactBytes(FileOf(lines)).View(), ListedCompounds()).fault,
               "Řádek 11: „Au2O3“ se učí až na střední škole, test je pro základní školu.");
+    lines = GoodTestLines();
+    lines[11].clear();
+    EXPECT_EQ(ReadTestFile(ExactBytes(FileOf(lines)).View(), ListedCompounds()).fault,
+              "Řádek 12: je prázdný.");
     std::string broken = FileOf(GoodTestLines());
     broken.replace(broken.find("CO2"), 3, "C\xC3("); // a lead byte without its continuation
     EXPECT_EQ(ReadTestFile(ExactBytes(broken).View(), ListedCompounds()).fault,
