@@ -124,7 +124,7 @@ std::string AttemptMismatch(const Attempt& attempt, const ClassTest& test);
 // in a name (\ / : * ? " < > | and control characters) go, blanks run
 // together, dots and blanks at either end go, a reserved device name (CON,
 // PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9) gets a "_" after it, and the
-// part before ".txt" is at most 60 characters; Czech letters stay. "žák"
+// name without ".txt" is at most 60 characters; Czech letters stay. "žák"
 // when nothing is left.
 std::string ResultFileName(const Pupil& pupil);
 // The name for the n-th try when the name is taken: "Jan Novák 8.A (2).txt"
