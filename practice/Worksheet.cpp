@@ -30,25 +30,6 @@ struct Paragraph {
     bool tabbed = false; // number, shown text and answer in their columns
 };
 
-// The counts of a formula as subscripts: Fe{\sub 2}O{\sub 3}; the count of a
-// hydrate's water stays on the line: CuSO{\sub 4}\'b75H{\sub 2}O.
-std::string RtfFormula(const std::string& formula) {
-    std::vector<bool> lowered(formula.size());
-    for (const Span& span : SubscriptSpans(formula)) {
-        std::fill_n(lowered.begin() + span.start, span.length, true);
-    }
-    std::string rtf;
-    for (std::size_t i = 0; i < formula.size(); ++i) {
-        const char c = formula[i];
-        if (lowered[i]) {
-            rtf += std::string("{\\sub ") + c + "}";
-        } else {
-            rtf += RtfText(std::string(1, c));
-        }
-    }
-    return rtf;
-}
-
 // A formula whose trivial name is asked says so, among the other questions.
 const char* const kTrivialAsked = " (triviální název)";
 
@@ -109,15 +90,6 @@ std::string Task(const std::vector<Question>& questions) {
         return "Ke vzorcům napiš názvy " + what + ", k názvům jejich vzorce.";
     }
     return (formulas ? "Napiš vzorce " : "Napiš názvy ") + what + ".";
-}
-
-std::string Format(const SheetStyle& style, bool tabbed) {
-    return "\\pard\\plain\\sb" + std::to_string(style.before) + "\\sa" +
-           std::to_string(style.after) +
-           (tabbed ? "\\tx" + std::to_string(kNumberTab) + "\\tx" + std::to_string(kAnswerTab)
-                   : "") +
-           (style.sans ? "\\f1" : "\\f0") + "\\fs" + std::to_string(style.halfPoints) +
-           (style.bold ? "\\b " : " ");
 }
 
 Paragraph Plain(const SheetStyle& style, const std::string& text) {
@@ -187,6 +159,40 @@ int HeightOf(const Paragraph& paragraph) {
 
 } // namespace
 
+std::string RtfStart() {
+    return kHeader +
+           ("\\paperw" + std::to_string(kA4Width) + "\\paperh" + std::to_string(kA4Height) +
+            "\\margl" + std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" +
+            std::to_string(kMargin) + "\\margb" + std::to_string(kMargin) + "\n");
+}
+
+std::string ParagraphStart(const SheetStyle& style, const std::vector<int>& tabs) {
+    std::string rtf =
+        "\\pard\\plain\\sb" + std::to_string(style.before) + "\\sa" + std::to_string(style.after);
+    for (const int tab : tabs) {
+        rtf += "\\tx" + std::to_string(tab);
+    }
+    return rtf + (style.sans ? "\\f1" : "\\f0") + "\\fs" + std::to_string(style.halfPoints) +
+           (style.bold ? "\\b " : " ");
+}
+
+std::string RtfFormula(const std::string& formula) {
+    std::vector<bool> lowered(formula.size());
+    for (const Span& span : SubscriptSpans(formula)) {
+        std::fill_n(lowered.begin() + span.start, span.length, true);
+    }
+    std::string rtf;
+    for (std::size_t i = 0; i < formula.size(); ++i) {
+        const char c = formula[i];
+        if (lowered[i]) {
+            rtf += std::string("{\\sub ") + c + "}";
+        } else {
+            rtf += RtfText(std::string(1, c));
+        }
+    }
+    return rtf;
+}
+
 std::string RtfText(const std::string& text) {
     std::string rtf;
     for (const char c : text) {
@@ -206,15 +212,14 @@ std::string RtfText(const std::string& text) {
 }
 
 std::string WorksheetRtf(const std::vector<Question>& questions) {
-    std::string rtf = kHeader;
-    rtf += "\\paperw" + std::to_string(kA4Width) + "\\paperh" + std::to_string(kA4Height) +
-           "\\margl" + std::to_string(kMargin) + "\\margr" + std::to_string(kMargin) + "\\margt" +
-           std::to_string(kMargin) + "\\margb" + std::to_string(kMargin) + "\n";
+    std::string rtf = RtfStart();
     const auto pages = Pages(questions);
     for (std::size_t page = 0; page < pages.size(); ++page) {
         rtf += page == 0 ? "" : "\\page\n";
         for (const Paragraph& paragraph : pages[page]) {
-            rtf += Format(*paragraph.style, paragraph.tabbed) + paragraph.rtf + "\\par\n";
+            const std::vector<int> tabs =
+                paragraph.tabbed ? std::vector<int>{kNumberTab, kAnswerTab} : std::vector<int>{};
+            rtf += ParagraphStart(*paragraph.style, tabs) + paragraph.rtf + "\\par\n";
         }
     }
     return rtf + "}\n";

@@ -46,6 +46,15 @@ std::string WorksheetFileName(const std::vector<Question>& questions, int year, 
 
 // Code page 1250 text as RTF text: \ { } escaped, bytes above 0x7F as \'xx.
 std::string RtfText(const std::string& text);
+// A formula's counts as subscripts: Fe{\sub 2}O{\sub 3}; the count of a
+// hydrate's water stays on the line: CuSO{\sub 4}\'b75H{\sub 2}O.
+std::string RtfFormula(const std::string& formula);
+// The start of a document on A4 with the margins above: code page 1250,
+// Czech, font 0 Times New Roman and font 1 Arial. A closing "}" ends it.
+std::string RtfStart();
+// How a paragraph of SheetStyle starts: "\pard\plain\sb0\sa60\f1\fs28\b ",
+// with tab stops at `tabs` (in twips from the margin).
+std::string ParagraphStart(const SheetStyle& style, const std::vector<int>& tabs = {});
 
 // The path with ".rtf" added unless it ends in ".rtf" (any case): "8.A"
 // becomes "8.A.rtf".
