@@ -45,11 +45,7 @@ const char* const kWrong = "Špatně.";
 
 Verdict VerdictOf(const Question& question, const Assessment& assessment) {
     const Compound& compound = question.compound;
-    // A trivial name is always shown with the systematic one.
-    const std::string pair =
-        compound.kind == Kind::Trivial
-            ? compound.Name() + " = " + compound.systematic + ", " + compound.formula
-            : compound.formula + " – " + compound.Name();
+    const std::string pair = AnswerPair(compound);
     std::string text;
     switch (assessment.grade) {
     case Grade::Empty:
@@ -92,6 +88,13 @@ Verdict VerdictOf(const Question& question, const Assessment& assessment) {
 }
 
 } // namespace
+
+std::string AnswerPair(const Compound& compound) {
+    // A trivial name is always shown with the systematic one.
+    return compound.kind == Kind::Trivial
+               ? compound.Name() + " = " + compound.systematic + ", " + compound.formula
+               : compound.formula + " – " + compound.Name();
+}
 
 std::vector<Question> DrawRound(const std::vector<std::vector<Question>>& groups, int count,
                                 Direction direction, uint32_t seed) {

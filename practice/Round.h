@@ -34,6 +34,10 @@ struct Verdict {
     std::size_t markLength; // the mark at the start of the text; 0 when none
 };
 
+// The formula and the name as a verdict shows them: "Fe2O3 – oxid železitý",
+// "pálené vápno = oxid vápenatý, CaO".
+std::string AnswerPair(const Compound& compound);
+
 struct Mistake {
     Question question;
     std::string answer; // as the pupil typed it
