@@ -3,6 +3,8 @@
 #include "base/Owners.h"
 #include "base/TemporaryName.h"
 
+#include <algorithm>
+
 namespace base {
 namespace {
 
@@ -116,6 +118,30 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* 
 bool WriteAll(HANDLE file, const void* bytes, size_t count) {
     DWORD written = 0;
     return WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr) && written == count;
+}
+
+bool ReadWholeFile(const std::string& path, std::size_t most, std::string& bytes) {
+    FileOwner file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    bytes.assign(most + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        DWORD read = 0;
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled, 1 << 16));
+        if (!ReadFile(file.Get(), bytes.data() + filled, chunk, &read, nullptr)) {
+            return false;
+        }
+        if (read == 0) {
+            break;
+        }
+        filled += read;
+    }
+    bytes.resize(filled);
+    return true;
 }
 
 } // namespace base

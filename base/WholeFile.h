@@ -34,6 +34,11 @@ bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& 
 // The same for bytes in memory.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* failed = nullptr);
 
+// Reads the file at `path` into `bytes`, at most `most` bytes and one more, so
+// that a larger file shows as such; false with the last error when it cannot
+// be opened or read.
+bool ReadWholeFile(const std::string& path, std::size_t most, std::string& bytes);
+
 // Writes all `count` bytes or fails.
 bool WriteAll(HANDLE file, const void* bytes, size_t count);
 

@@ -5,6 +5,8 @@
 // plain digits.
 #pragma once
 
+#include "base/ScaledFont.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -26,6 +28,12 @@ struct Mark {
 // Replaces the control's text, lowers the counts of the formulas in it and
 // sets the marks.
 void SetFormulaText(HWND control, const std::string& text, const std::vector<Mark>& marks = {});
+
+// A formula that stands out: the dialog's font, half as large again and bold.
+// The dialog's font comes at the dialog's DPI; `font` keeps it at 96 DPI, so
+// that a change of DPI makes it from that and not from whichever dialog font
+// the window has at that moment.
+void EmphasiseFormula(HWND dialog, HWND control, base::ScaledFont& font);
 
 // The paragraph of the control the caret is in, counted from 0.
 std::size_t CaretParagraph(HWND control);

@@ -46,22 +46,6 @@ struct Practice {
     DWORD finishedAt = 0;
 };
 
-// The question stands out: the dialog's font, half as large again and bold.
-// The dialog's font comes at the dialog's DPI; the prompt's is kept at 96 DPI,
-// so that a change of DPI makes it from that and not from whichever dialog
-// font the window has at that moment.
-void EmphasisePrompt(HWND dialog, Practice& state) {
-    LOGFONTA font = {};
-    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    if (GetObjectA(dialogFont, sizeof font, &font) == 0) {
-        return;
-    }
-    const UINT dpi = base::WindowDpi(dialog);
-    font.lfHeight = base::SizeAtDesignDpi(font.lfHeight, dpi) * 3 / 2;
-    font.lfWeight = FW_BOLD;
-    state.promptFont.Apply(GetDlgItem(dialog, IDC_PRACTICE_PROMPT), font, dpi, false);
-}
-
 void SetText(HWND dialog, int id, const std::string& text) {
     SetDlgItemTextA(dialog, id, text.c_str());
 }
@@ -185,7 +169,7 @@ bool MayLeaveRound(HWND dialog, const Practice& state, const char* question) {
 void Open(HWND dialog, Practice& state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     SetUpChoices(dialog, {5, 10, 20}, Remembered());
-    EmphasisePrompt(dialog, state);
+    EmphasiseFormula(dialog, GetDlgItem(dialog, IDC_PRACTICE_PROMPT), state.promptFont);
     ShowOnDialogFace(GetDlgItem(dialog, IDC_PRACTICE_PROMPT));
     ShowOnDialogFace(GetDlgItem(dialog, IDC_PRACTICE_VERDICT));
     HWND mistakes = GetDlgItem(dialog, IDC_PRACTICE_MISTAKES);

@@ -86,6 +86,28 @@
 // Past the kinds, which follow IDC_KIND_OXIDES in the order of practice::Kind.
 #define IDC_KIND_ALL 3140
 
+/* Taking a class test: signing in, the questions, the result */
+#define IDC_TEST_TITLE 3250
+#define IDC_TEST_NAME_LABEL 3251
+#define IDC_TEST_PUPIL_NAME 3252
+#define IDC_TEST_CLASS_LABEL 3253
+#define IDC_TEST_PUPIL_CLASS 3254
+#define IDC_TEST_BEGIN 3255
+#define IDC_TEST_VARIANT 3256
+#define IDC_TEST_TIME 3257
+#define IDC_TEST_PROGRESS 3258
+#define IDC_TEST_TASK 3259
+#define IDC_TEST_PROMPT 3260
+#define IDC_TEST_ANSWER_LABEL 3261
+#define IDC_TEST_ANSWER 3262
+#define IDC_TEST_PREVIOUS 3263
+#define IDC_TEST_NEXT 3264
+#define IDC_TEST_HAND_IN 3265
+#define IDC_TEST_QUESTIONS_LABEL 3266
+#define IDC_TEST_QUESTIONS 3267
+#define IDC_TEST_RESULT 3268
+#define IDC_TEST_REPORT 3269
+
 /* FTP account dialog */
 #define IDC_FTP_HOST 3003
 #define IDC_FTP_PASSWORD 3004
