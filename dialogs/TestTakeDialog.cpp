@@ -194,6 +194,7 @@ void ShowResult(HWND dialog, Sitting& sitting) {
     SetFormulaText(GetDlgItem(dialog, IDC_TEST_REPORT), report, ReportMarks(report));
     ShowPhase(dialog, sitting, Phase::Result);
     Focus(dialog, IDC_TEST_REPORT);
+    SendDlgItemMessageA(dialog, IDC_TEST_REPORT, EM_SETSEL, 0, 0); // read from the top
 }
 
 void HandInNow(HWND dialog, Sitting& sitting) {
