@@ -25,12 +25,13 @@ bool Fails(WriteStep step, WriteStep* failed) {
 // file is replaced through ReplaceFile, so that what the user set on it stays
 // (attributes, permissions, creation time, streams); merge errors are ignored,
 // since a file system without such things (FAT) still takes the new bytes. A
-// new name is a plain move. False when nothing moved: the temporary file then
+// new name, or a file whose settings need no keeping, is a plain move. False
+// when nothing moved: the temporary file then
 // goes, unless `keep` is set (see below).
 bool PutInPlace(const std::string& temporary, const std::string& path, DWORD attributes,
-                bool* keep) {
+                bool keepSettings, bool* keep) {
     const DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
+    if (attributes == INVALID_FILE_ATTRIBUTES || !keepSettings) {
         return MoveFileExA(temporary.c_str(), path.c_str(), moveFlags) != FALSE;
     }
     // ReplaceFile opens the old file for reading and deleting, sharing all.
@@ -64,7 +65,7 @@ bool PutInPlace(const std::string& temporary, const std::string& path, DWORD att
 } // namespace
 
 bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write,
-                    WriteStep* failed) {
+                    WriteStep* failed, bool keepSettings) {
     if (failed != nullptr) {
         *failed = WriteStep::None;
     }
@@ -99,7 +100,7 @@ bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& 
     bool complete = write(file.Get()) && FlushFileBuffers(file.Get());
     complete = file.Close() && complete; // a failed close may have lost data
     bool keep = false;
-    if (complete && PutInPlace(temporary, path, attributes, &keep)) {
+    if (complete && PutInPlace(temporary, path, attributes, keepSettings, &keep)) {
         return true;
     }
     const DWORD error = GetLastError();
@@ -110,9 +111,11 @@ bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& 
     return Fails(complete ? WriteStep::Replace : WriteStep::Fill, failed);
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* failed) {
+bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* failed,
+                    bool keepSettings) {
     return WriteWholeFile(
-        path, [bytes](HANDLE file) { return WriteAll(file, bytes.data(), bytes.size()); }, failed);
+        path, [bytes](HANDLE file) { return WriteAll(file, bytes.data(), bytes.size()); }, failed,
+        keepSettings);
 }
 
 bool WriteAll(HANDLE file, const void* bytes, size_t count) {

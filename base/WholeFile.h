@@ -28,11 +28,18 @@ enum class WriteStep {
 // failed and `failed` (when given) names that step. One exception: when the
 // old file was removed and the new one could not take its name (a failure
 // that ReplaceFile can report), the temporary file stays as the one copy.
+//
+// With `keepSettings` false the new file takes the name by a plain rename
+// and gets the folder's default settings: for files that many processes
+// rewrite side by side in one folder, where Wine's ReplaceFile is not safe
+// (it parks the old file under a temporary name that another process can
+// pick at the same moment, and files get lost).
 bool WriteWholeFile(const std::string& path, const std::function<bool(HANDLE)>& write,
-                    WriteStep* failed = nullptr);
+                    WriteStep* failed = nullptr, bool keepSettings = true);
 
 // The same for bytes in memory.
-bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* failed = nullptr);
+bool WriteWholeFile(const std::string& path, std::string_view bytes, WriteStep* failed = nullptr,
+                    bool keepSettings = true);
 
 // Reads the file at `path` into `bytes`, at most `most` bytes and one more, so
 // that a larger file shows as such; false with the last error when it cannot

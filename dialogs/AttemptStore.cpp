@@ -13,6 +13,10 @@ namespace {
 
 // More pupils of one name and class than any school has.
 constexpr int kMostNumbers = 999;
+// How often a write is tried, and the pause after the first try, which grows
+// with each: about a second in all.
+constexpr int kTries = 5;
+constexpr DWORD kPause = 60; // ms
 // A copy larger than this is not one this program wrote.
 constexpr DWORD kLargestCopy = 1 << 20;
 
@@ -52,17 +56,29 @@ bool CreateResultFile(const std::string& folder, const std::string& fileName,
 }
 
 bool RewriteResultFile(const std::string& path, const std::string& bytes) {
+    // A file on a shared drive is often held for a moment by someone else (a
+    // virus scanner, the indexer, the server, the teacher's overview): the
+    // replacement is tried again before the file is written in place.
     base::WriteStep failed = base::WriteStep::None;
-    if (base::WriteWholeFile(path, bytes, &failed)) {
-        return true;
-    }
-    if (failed == base::WriteStep::Fill) {
-        return false; // the disk or the network failed: the old file stays
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (base::WriteWholeFile(path, bytes, &failed, false)) {
+            return true;
+        }
+        if (failed == base::WriteStep::Fill) {
+            return false; // the disk or the network failed: the old file stays
+        }
+        Sleep(kPause * (attempt + 1));
     }
     // A drop box lets the pupil write the file but not replace it.
-    base::FileOwner file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && Fill(file.Get(), bytes);
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        base::FileOwner file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) {
+            return Fill(file.Get(), bytes);
+        }
+        Sleep(kPause * (attempt + 1));
+    }
+    return false;
 }
 
 std::string LocalAttemptFolder() {
