@@ -26,8 +26,8 @@ bool Fails(WriteStep step, WriteStep* failed) {
 // (attributes, permissions, creation time, streams); merge errors are ignored,
 // since a file system without such things (FAT) still takes the new bytes. A
 // new name, or a file whose settings need no keeping, is a plain move. False
-// when nothing moved: the temporary file then
-// goes, unless `keep` is set (see below).
+// when nothing moved: the temporary file then goes, unless `keep` is set (see
+// below).
 bool PutInPlace(const std::string& temporary, const std::string& path, DWORD attributes,
                 bool keepSettings, bool* keep) {
     const DWORD moveFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
