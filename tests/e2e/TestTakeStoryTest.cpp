@@ -5,6 +5,7 @@
 
 #include "practice/AttemptFile.h"
 #include "practice/TestFile.h"
+#include "practice/TestSitting.h"
 #include "resources/resource.h"
 
 #include "Boxes.h"
@@ -13,6 +14,8 @@
 #include "Wait.h"
 
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
 
 using e2e::Program;
 using testsupport::WaitUntil;
@@ -172,6 +175,50 @@ TEST(TestTakeStory, AnsweredCrashedContinuedHandedInThenASecondAttempt) {
         PostMessageA(p.main(), WM_CLOSE, 0, 0);
         EXPECT_EQ(p.WaitForExit(), 0u);
     }
+}
+
+// An attempt left open on this computer whose time ran out meanwhile: on
+// return it is handed in as it stands, the time counted from its first start.
+TEST(TestTakeStory, TimeRunOutWhileAwayHandsInOnReturn) {
+    const testsupport::TempFolder share("test-time");
+    practice::ClassTest test = OxideTest();
+    test.minutes = 1;
+    const std::string testPath = share / "Oxidy.zemtest";
+    ASSERT_TRUE(testsupport::WriteFileBytes(testPath, practice::TestFileText(test)));
+    std::vector<char> text(MAX_COMPUTERNAME_LENGTH + 1, '\0');
+    DWORD size = static_cast<DWORD>(text.size());
+    ASSERT_TRUE(GetComputerNameA(text.data(), &size));
+    const practice::Pupil pupil = {"Eva Malá", "8.B", "", text.data()};
+    practice::Attempt open = practice::StartAttempt(test, 0, pupil, {2026, 1, 5, 8, 0, 0}, "1");
+    practice::RecordAnswer(open, test, 0, "oxid železitý");
+    const std::string result = share / "Eva Malá 8.B.txt";
+    ASSERT_TRUE(testsupport::WriteFileBytes(result, practice::AttemptFileText(open)));
+    text.assign(MAX_PATH, '\0');
+    ASSERT_EQ(
+        SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, text.data()),
+        S_OK);
+    const std::string copies = std::string(text.data()) + "\\Zemit\\Testy\\";
+    SHCreateDirectoryExA(nullptr, copies.c_str(), nullptr);
+    ASSERT_TRUE(testsupport::WriteFileBytes(copies + practice::LocalAttemptName(test, pupil),
+                                            result + "\r\n" + practice::AttemptFileText(open)));
+
+    Program p;
+    ASSERT_NE(p.WaitForMainDialog(), nullptr);
+    const Pupil sitting{OpenTest(p, testPath)};
+    ASSERT_NE(sitting.dialog, nullptr);
+    sitting.SignIn("Eva Malá", "8.B");
+    p.Answer(p.WaitForBox(), IDYES); // continue the open attempt
+    const e2e::Box late = p.WaitForBox();
+    EXPECT_EQ(late.text, "Čas vypršel. Test je odevzdaný tak, jak byl vyplněný.");
+    p.Answer(late);
+    EXPECT_TRUE(
+        sitting.Shows(IDC_TEST_RESULT, "Výsledek: 1 z 3 bodů (33,3 %), známka 4 – dostatečně."));
+    const practice::Attempt handedIn = ReadResult(result);
+    EXPECT_TRUE(handedIn.handedIn);
+    EXPECT_EQ(handedIn.start, open.start);
+    PostMessageA(p.main(), WM_CLOSE, 0, 0);
+    p.Key(sitting.dialog, VK_ESCAPE);
+    EXPECT_EQ(p.WaitForExit(), 0u);
 }
 
 } // namespace
