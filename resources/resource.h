@@ -86,6 +86,23 @@
 // Past the kinds, which follow IDC_KIND_OXIDES in the order of practice::Kind.
 #define IDC_KIND_ALL 3140
 
+/* Preparing a class test */
+#define IDC_TEST_TITLE 3200
+#define IDC_TEST_VARIANTS 3201
+#define IDC_TEST_MINUTES 3202
+/* The lowest per cent for marks 1 to 4, in turn */
+#define IDC_TEST_MARK1 3203
+#define IDC_TEST_MARK2 3204
+#define IDC_TEST_MARK3 3205
+#define IDC_TEST_MARK4 3206
+#define IDC_TEST_SAVE 3207
+#define IDC_TEST_SAVE_SHEETS 3208
+/* The teacher's own choice of compounds, in the test and worksheet dialogs */
+#define IDC_OWN_CHOICE 3230
+#define IDC_OWN_FILTER 3231
+#define IDC_OWN_LIST 3232
+#define IDC_OWN_CHOSEN 3233
+
 /* FTP account dialog */
 #define IDC_FTP_HOST 3003
 #define IDC_FTP_PASSWORD 3004
