@@ -11,6 +11,7 @@
 #include "dialogs/HelpViewer.h"
 #include "dialogs/PracticeDialog.h"
 #include "dialogs/TestTakeDialog.h"
+#include "dialogs/TestPrepareDialog.h"
 #include "dialogs/WorksheetDialog.h"
 #include "resources/resource.h"
 #include "update/UpdateChecker.h"
@@ -107,6 +108,9 @@ void MainDialog::OnCommand(HWND dialog, UINT /*message*/, WORD id, WORD /*code*/
         break;
     case IDM_WORKSHEET:
         dialogs::RunWorksheetDialog(dialog);
+        break;
+    case IDM_TEST_PREPARE:
+        dialogs::RunTestPrepareDialog(dialog);
         break;
     case IDM_TEST_TAKE:
         dialogs::RunTestTakeDialog(dialog);

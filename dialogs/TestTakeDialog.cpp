@@ -334,7 +334,7 @@ void Close(HWND dialog, Sitting& sitting) {
 
 void Open(HWND dialog, Sitting& sitting) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&sitting));
-    SetText(dialog, IDC_TEST_TITLE, sitting.test.title);
+    SetText(dialog, IDC_TEST_HEADING, sitting.test.title);
     EmphasiseFormula(dialog, GetDlgItem(dialog, IDC_TEST_PROMPT), sitting.promptFont);
     ShowOnDialogFace(GetDlgItem(dialog, IDC_TEST_PROMPT));
     SendDlgItemMessageA(dialog, IDC_TEST_ANSWER, EM_LIMITTEXT, practice::kMaxAnswer, 0);

@@ -2,6 +2,7 @@
 
 #include "app/Globals.h"
 #include "base/WholeFile.h"
+#include "dialogs/OwnChoice.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Worksheet.h"
 #include "resources/resource.h"
@@ -23,63 +24,36 @@ Choices& Remembered() {
     static Choices choices{practice::Direction::FormulaToName, {}, 20};
     return choices;
 }
+// The compounds ticked for the last worksheet, while the program runs.
+OwnChoice& Own() {
+    static OwnChoice own;
+    return own;
+}
 const char kFilter[] = "Dokumenty RTF (*.rtf)\0*.rtf\0Všechny soubory (*.*)\0*.*\0";
 
 // Where the Save dialog opens: the Documents folder at first (the program's
 // own folder is seldom writable), then the folder of the last worksheet.
 std::string& SaveFolder() {
-    static std::string folder = [] {
-        std::vector<char> documents(MAX_PATH, '\0');
-        return SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT,
-                                          documents.data()))
-                   ? std::string(documents.data())
-                   : std::string();
-    }();
+    static std::string folder = DocumentsFolder();
     return folder;
-}
-
-// The file name the teacher chooses for the sheet; empty when the Save dialog
-// was cancelled or an existing file that the dialog did not name is not to be
-// replaced. The dialog proposes a name from what the sheet covers and the date.
-std::string ChooseFile(HWND dialog, const std::vector<practice::Question>& questions) {
-    std::vector<char> path(MAX_PATH, '\0');
-    SYSTEMTIME today = {};
-    GetLocalTime(&today);
-    const std::string suggested =
-        practice::WorksheetFileName(questions, today.wYear, today.wMonth, today.wDay);
-    suggested.copy(path.data(), std::min(suggested.size(), path.size() - 1));
-    OPENFILENAMEA save = {};
-    save.lStructSize = sizeof save;
-    save.hwndOwner = dialog;
-    save.lpstrFilter = kFilter;
-    save.nFilterIndex = 1;
-    save.lpstrFile = path.data();
-    save.nMaxFile = static_cast<DWORD>(path.size());
-    save.lpstrInitialDir = SaveFolder().empty() ? nullptr : SaveFolder().c_str();
-    save.lpstrDefExt = "rtf";
-    save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&save)) {
-        return "";
-    }
-    const std::string chosen = practice::WithRtfExtension(path.data());
-    if (chosen != path.data() && GetFileAttributesA(chosen.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::string question = chosen + " už existuje.\r\nNahradit ho?";
-        if (MessageBoxA(dialog, question.c_str(), kCaption,
-                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-            return "";
-        }
-    }
-    return chosen;
 }
 
 // Draws the worksheet and saves it, then says where and offers to open it;
 // false when the teacher cancelled or it could not be saved.
 bool Save(HWND dialog) {
-    if (!KindChosen(dialog, kCaption, "Zaškrtněte aspoň jednu skupinu sloučenin, třeba oxidy.")) {
+    const Choices choices = ChosenChoices(dialog);
+    const auto groups = Own().Groups(dialog, kCaption, "pracovní list", choices.count);
+    if (!groups) {
         return false;
     }
-    const auto questions = DrawChosenRound(dialog, kCaption, "pracovní list");
-    const std::string path = ChooseFile(dialog, questions);
+    const auto questions =
+        practice::DrawRound(*groups, choices.count, choices.direction, NewSeed());
+    SYSTEMTIME today = {};
+    GetLocalTime(&today);
+    const std::string path = ChooseSaveFile(
+        dialog, kCaption, {kFilter, "rtf", practice::WithRtfExtension},
+        practice::WorksheetFileName(questions, today.wYear, today.wMonth, today.wDay),
+        SaveFolder());
     if (path.empty()) {
         return false;
     }
@@ -99,11 +73,15 @@ bool Save(HWND dialog) {
     return true;
 }
 
-INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         SetUpChoices(dialog, {10, 20, 30, 40}, Remembered());
+        Own().SetUp(dialog);
         return TRUE;
+    case WM_NOTIFY:
+        Own().Notify(dialog, *reinterpret_cast<const NMHDR*>(lParam));
+        return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             Remembered() = ChosenChoices(dialog);
@@ -112,6 +90,7 @@ INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, L
             }
         } else {
             KindClicked(dialog, LOWORD(wParam));
+            Own().Command(dialog, LOWORD(wParam), HIWORD(wParam));
         }
         return TRUE;
     default:
@@ -120,6 +99,42 @@ INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 }
 
 } // namespace
+
+std::string DocumentsFolder() {
+    std::vector<char> documents(MAX_PATH, '\0');
+    return SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT,
+                                      documents.data()))
+               ? std::string(documents.data())
+               : std::string();
+}
+
+std::string ChooseSaveFile(HWND dialog, const char* caption, const FileType& type,
+                           const std::string& suggested, const std::string& folder) {
+    std::vector<char> path(MAX_PATH, '\0');
+    suggested.copy(path.data(), std::min(suggested.size(), path.size() - 1));
+    OPENFILENAMEA save = {};
+    save.lStructSize = sizeof save;
+    save.hwndOwner = dialog;
+    save.lpstrFilter = type.filter;
+    save.nFilterIndex = 1;
+    save.lpstrFile = path.data();
+    save.nMaxFile = static_cast<DWORD>(path.size());
+    save.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    save.lpstrDefExt = type.extension;
+    save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameA(&save)) {
+        return "";
+    }
+    const std::string chosen = type.withExtension(path.data());
+    if (chosen != path.data() && GetFileAttributesA(chosen.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        const std::string question = chosen + " už existuje.\r\nNahradit ho?";
+        if (MessageBoxA(dialog, question.c_str(), caption,
+                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+            return "";
+        }
+    }
+    return chosen;
+}
 
 void RunWorksheetDialog(HWND owner) {
     DialogBoxParamA(app::g_hInstance, MAKEINTRESOURCEA(IDD_WORKSHEET), owner, WorksheetDialogProc,

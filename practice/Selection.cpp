@@ -25,6 +25,11 @@ std::vector<std::vector<Question>> Groups(const Selection& selection,
     return groups;
 }
 
+std::vector<std::vector<Question>> GroupsOf(const std::vector<Compound>& chosen) {
+    // Secondary school practises the compounds of both levels.
+    return Groups({Kinds(), Level::Secondary}, chosen);
+}
+
 std::string CoverageText(const std::vector<Question>& questions) {
     std::vector<std::string> covered;
     for (const Kind kind : Kinds()) {
@@ -63,6 +68,35 @@ std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int 
     return std::string("Vybraným skupinám ") + (few ? "odpovídají " : "odpovídá ") + school +
            " jen " + compounds + ": " + what + " bude mít " + questions + " místo " +
            std::to_string(wanted) + ".";
+}
+
+namespace {
+
+// "1 sloučenina", "3 sloučeniny", "12 sloučenin"; `accusative` gives "1 sloučeninu".
+std::string Compounds(int count, bool accusative) {
+    const bool few = count >= 2 && count <= 4; // "22 sloučenin" as "dvaadvacet sloučenin"
+    const char* word = count == 1 ? (accusative ? " sloučeninu" : " sloučenina")
+                       : few      ? " sloučeniny"
+                                  : " sloučenin";
+    return std::to_string(count) + word;
+}
+
+} // namespace
+
+std::string ChosenText(int chosen) {
+    return "Vybráno: " + Compounds(chosen, false);
+}
+
+std::string ChoiceShortfallText(int chosen, int wanted, const std::string& what) {
+    if (chosen <= 0 || chosen >= wanted) {
+        return "";
+    }
+    const std::string questions =
+        std::to_string(chosen) + (chosen == 1                  ? " otázku"
+                                  : chosen >= 2 && chosen <= 4 ? " otázky"
+                                                               : " otázek");
+    return "Vybrali jste jen " + Compounds(chosen, true) + ": " + what + " bude mít " + questions +
+           " místo " + std::to_string(wanted) + ".";
 }
 
 } // namespace practice

@@ -31,4 +31,18 @@ std::string CoverageText(const std::vector<Question>& questions);
 std::string ShortfallText(const std::vector<std::vector<Question>>& groups, int wanted, Level level,
                           const std::string& what);
 
+// The teacher's own choice as groups for drawing: one group per kind in the
+// order of Kinds(), each compound in the order given, as a question for its
+// name.
+std::vector<std::vector<Question>> GroupsOf(const std::vector<Compound>& chosen);
+
+// The line under the list of the own choice: "Vybráno: 1 sloučenina",
+// "Vybráno: 3 sloučeniny", "Vybráno: 12 sloučenin".
+std::string ChosenText(int chosen);
+
+// What to say when fewer compounds are chosen than questions wanted:
+// "Vybrali jste jen 3 sloučeniny: test bude mít 3 otázky místo 10." `what`
+// is "test" or "pracovní list". Empty when there are enough or none.
+std::string ChoiceShortfallText(int chosen, int wanted, const std::string& what);
+
 } // namespace practice

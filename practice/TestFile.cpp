@@ -1,5 +1,6 @@
 #include "practice/TestFile.h"
 
+#include "practice/AttemptFile.h"
 #include "practice/FileLines.h"
 #include "practice/Text.h"
 
@@ -318,6 +319,32 @@ std::string ResultsFolder(const std::string& testPath) {
     const std::size_t dot = testPath.rfind('.');
     const std::size_t end = dot != std::string::npos && dot > name ? dot : testPath.size();
     return testPath.substr(0, end) + " - výsledky";
+}
+
+namespace {
+
+// The path without the extension of its file name, if any.
+std::string WithoutExtension(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t dot = path.rfind('.');
+    return dot != std::string::npos && dot > name ? path.substr(0, dot) : path;
+}
+
+} // namespace
+
+std::string TestFileName(const std::string& title) {
+    std::string name = ResultFileName({title, "", "", ""});
+    name.erase(name.size() - 4); // ".txt"
+    return name + kTestExtension;
+}
+
+std::string VariantSheetPath(const std::string& testPath, int variant) {
+    return WithoutExtension(testPath) + " - varianta " + VariantName(variant) + ".rtf";
+}
+
+std::string VariantHeading(const std::string& title, int variant) {
+    return title + ", varianta " + VariantName(variant);
 }
 
 } // namespace practice

@@ -104,4 +104,15 @@ std::string WithTestExtension(const std::string& path);
 // "S:\Chemie\Oxidy 8.A.zemtest" gives "S:\Chemie\Oxidy 8.A - výsledky".
 std::string ResultsFolder(const std::string& testPath);
 
+// The name the Save dialog proposes for a test: its title made safe for a
+// file name as ResultFileName() makes a pupil's, "Oxidy – 8.A.zemtest".
+std::string TestFileName(const std::string& title);
+
+// A variant's worksheet beside the test file, named as the results folder
+// is: "S:\Chemie\Oxidy 8.A.zemtest" and variant 1 give
+// "S:\Chemie\Oxidy 8.A - varianta B.rtf".
+std::string VariantSheetPath(const std::string& testPath, int variant);
+// The heading of that worksheet: "Oxidy – 8.A, varianta B".
+std::string VariantHeading(const std::string& title, int variant);
+
 } // namespace practice

@@ -115,10 +115,11 @@ std::vector<Paragraph> Numbered(const std::vector<Question>& questions, bool key
 }
 
 // The questions' page, then the key's.
-std::vector<std::vector<Paragraph>> Pages(const std::vector<Question>& questions) {
+std::vector<std::vector<Paragraph>> Pages(const std::vector<Question>& questions,
+                                          const std::string& heading) {
     const std::string blank(14, '_');
     std::vector<Paragraph> sheet = {
-        Plain(kTitleStyle, "Pracovní list: názvosloví"),
+        Plain(kTitleStyle, heading.empty() ? "Pracovní list: názvosloví" : heading),
         Plain(kSubtitleStyle, Capitalised(CoverageText(questions)) + "."),
         Plain(kLineStyle, "Jméno a příjmení: " + blank + blank + "   Třída: " + blank.substr(0, 8) +
                               "   Datum: " + blank.substr(0, 10)),
@@ -126,7 +127,8 @@ std::vector<std::vector<Paragraph>> Pages(const std::vector<Question>& questions
     };
     const auto asked = Numbered(questions, false);
     sheet.insert(sheet.end(), asked.begin(), asked.end());
-    std::vector<Paragraph> key = {Plain(kTitleStyle, "Řešení")};
+    std::vector<Paragraph> key = {
+        Plain(kTitleStyle, heading.empty() ? "Řešení" : "Řešení: " + heading)};
     const auto answered = Numbered(questions, true);
     key.insert(key.end(), answered.begin(), answered.end());
     return {sheet, key};
@@ -211,9 +213,9 @@ std::string RtfText(const std::string& text) {
     return rtf;
 }
 
-std::string WorksheetRtf(const std::vector<Question>& questions) {
+std::string WorksheetRtf(const std::vector<Question>& questions, const std::string& heading) {
     std::string rtf = RtfStart();
-    const auto pages = Pages(questions);
+    const auto pages = Pages(questions, heading);
     for (std::size_t page = 0; page < pages.size(); ++page) {
         rtf += page == 0 ? "" : "\\page\n";
         for (const Paragraph& paragraph : pages[page]) {
@@ -225,9 +227,10 @@ std::string WorksheetRtf(const std::vector<Question>& questions) {
     return rtf + "}\n";
 }
 
-std::vector<int> WorksheetHeights(const std::vector<Question>& questions) {
+std::vector<int> WorksheetHeights(const std::vector<Question>& questions,
+                                  const std::string& heading) {
     std::vector<int> heights;
-    for (const auto& page : Pages(questions)) {
+    for (const auto& page : Pages(questions, heading)) {
         int height = 0;
         for (const Paragraph& paragraph : page) {
             height += HeightOf(paragraph);
@@ -287,7 +290,7 @@ std::string WithRtfExtension(const std::string& path) {
     return path + extension;
 }
 
-std::string SaveFailedText(const std::string& path, SaveFailure failure) {
+std::string SaveFailedText(const std::string& path, SaveFailure failure, const std::string& what) {
     const char* reason = "Zkontrolujte, zda složka existuje a zda do ní lze zapisovat.";
     switch (failure) {
     case SaveFailure::MissingFolder:
@@ -303,7 +306,7 @@ std::string SaveFailedText(const std::string& path, SaveFailure failure) {
     case SaveFailure::Other:
         break;
     }
-    return "Pracovní list se nepodařilo uložit do souboru\r\n" + path + "\r\n\r\n" + reason;
+    return what + " se nepodařilo uložit do souboru\r\n" + path + "\r\n\r\n" + reason;
 }
 
 } // namespace practice

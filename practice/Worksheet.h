@@ -32,13 +32,16 @@ constexpr SheetStyle kKeyStyle = {20, 30, 30, false, false};
 // line, a line for name, class and date, the numbered questions each with a
 // line for the answer, a page break and the key ("Řešení") in the same order,
 // each answer followed in brackets by what also counts as right. Pure ASCII:
-// the code page 1250 letters are written as \'xx escapes.
-std::string WorksheetRtf(const std::vector<Question>& questions);
+// the code page 1250 letters are written as \'xx escapes. A `heading` (a
+// test's title and variant: "Oxidy – 8.A, varianta A") takes the short
+// title's place and follows "Řešení" above the key.
+std::string WorksheetRtf(const std::vector<Question>& questions, const std::string& heading = "");
 
 // The height in twips that the questions' page and the key's page need, as
 // estimated from the sizes above (a line 1.2 times the font size, a letter
 // half an em wide).
-std::vector<int> WorksheetHeights(const std::vector<Question>& questions);
+std::vector<int> WorksheetHeights(const std::vector<Question>& questions,
+                                  const std::string& heading = "");
 
 // The name the Save dialog proposes: what the sheet covers and the date,
 // "list oxidy a soli 2026-12-09.rtf", with nothing Windows refuses in a name.
@@ -63,7 +66,9 @@ std::string WithRtfExtension(const std::string& path);
 // Why the worksheet could not be written, as far as the teacher can act on it.
 enum class SaveFailure { MissingFolder, ReadOnlyOrOpen, FolderNotWritable, Other };
 
-// The box shown when the worksheet cannot be written.
-std::string SaveFailedText(const std::string& path, SaveFailure failure);
+// The box shown when the file cannot be written; `what` starts it: "Pracovní
+// list se nepodařilo uložit...", "Test se nepodařilo uložit...".
+std::string SaveFailedText(const std::string& path, SaveFailure failure,
+                           const std::string& what = "Pracovní list");
 
 } // namespace practice

@@ -87,7 +87,7 @@
 #define IDC_KIND_ALL 3140
 
 /* Taking a class test: signing in, the questions, the result */
-#define IDC_TEST_TITLE 3250
+#define IDC_TEST_HEADING 3250
 #define IDC_TEST_NAME_LABEL 3251
 #define IDC_TEST_PUPIL_NAME 3252
 #define IDC_TEST_CLASS_LABEL 3253
@@ -107,6 +107,22 @@
 #define IDC_TEST_QUESTIONS 3267
 #define IDC_TEST_RESULT 3268
 #define IDC_TEST_REPORT 3269
+/* Preparing a class test */
+#define IDC_TEST_TITLE 3200
+#define IDC_TEST_VARIANTS 3201
+#define IDC_TEST_MINUTES 3202
+/* The lowest per cent for marks 1 to 4, in turn */
+#define IDC_TEST_MARK1 3203
+#define IDC_TEST_MARK2 3204
+#define IDC_TEST_MARK3 3205
+#define IDC_TEST_MARK4 3206
+#define IDC_TEST_SAVE 3207
+#define IDC_TEST_SAVE_SHEETS 3208
+/* The teacher's own choice of compounds, in the test and worksheet dialogs */
+#define IDC_OWN_CHOICE 3230
+#define IDC_OWN_FILTER 3231
+#define IDC_OWN_LIST 3232
+#define IDC_OWN_CHOSEN 3233
 
 /* FTP account dialog */
 #define IDC_FTP_HOST 3003

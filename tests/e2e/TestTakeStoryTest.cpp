@@ -93,7 +93,7 @@ TEST(TestTakeStory, AnsweredCrashedContinuedHandedInThenASecondAttempt) {
         ASSERT_NE(p.WaitForMainDialog(), nullptr);
         const Pupil pupil{OpenTest(p, testPath)};
         ASSERT_NE(pupil.dialog, nullptr);
-        EXPECT_EQ(pupil.Text(IDC_TEST_TITLE), "Oxidy – 8.A");
+        EXPECT_EQ(pupil.Text(IDC_TEST_HEADING), "Oxidy – 8.A");
         pupil.Click(IDC_TEST_BEGIN); // no name yet
         const e2e::Box nameless = p.WaitForBox();
         EXPECT_EQ(nameless.text, "Napiš své jméno a příjmení.");
