@@ -10,6 +10,7 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/PracticeDialog.h"
+#include "dialogs/TestResultsDialog.h"
 #include "dialogs/WorksheetDialog.h"
 #include "resources/resource.h"
 #include "update/UpdateChecker.h"
@@ -106,6 +107,9 @@ void MainDialog::OnCommand(HWND dialog, UINT /*message*/, WORD id, WORD /*code*/
         break;
     case IDM_WORKSHEET:
         dialogs::RunWorksheetDialog(dialog);
+        break;
+    case IDM_TEST_RESULTS:
+        dialogs::RunTestResultsDialog(dialog);
         break;
     case IDM_EXIT:
     case IDC_CLOSE_BUTTON:

@@ -143,14 +143,13 @@ std::string OpenFailureText(OpenFailure failure, unsigned long error) {
     case OpenFailure::NotFound:
         return "Soubor mezitím zmizel.";
     case OpenFailure::Denied:
-        return "Soubor nelze přečíst: k tomu chybí oprávnění. Požádejte správce sítě o právo "
-               "číst ve složce výsledků.";
+        return "Chybí oprávnění ke čtení; požádejte o ně správce sítě.";
     case OpenFailure::InUse:
-        return "Soubor je právě otevřený v jiném programu. Zkuste to znovu tlačítkem Obnovit.";
+        return "Soubor je právě otevřený v jiném programu; zkuste to za chvíli znovu.";
     case OpenFailure::Other:
         break;
     }
-    return "Soubor nelze přečíst (chyba systému " + std::to_string(error) + ").";
+    return "Nelze přečíst (chyba systému " + std::to_string(error) + ").";
 }
 
 bool IsLeftoverOfWrite(const std::string& fileName) {
@@ -171,6 +170,17 @@ std::string ResultsFileName(const std::string& title, const std::string& extensi
     }
     const std::size_t first = name.find_first_not_of(". ");
     return name.substr(first == std::string::npos ? name.size() : first) + extension;
+}
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    const bool has = path.size() > extension.size() &&
+                     std::equal(extension.begin(), extension.end(),
+                                path.end() - static_cast<std::ptrdiff_t>(extension.size()),
+                                [&](char a, char b) { return lower(a) == lower(b); });
+    return has ? path : path + extension;
 }
 
 std::string TestOpenFailedText(const std::string& path, const std::string& fault) {

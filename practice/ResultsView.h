@@ -48,7 +48,9 @@ std::string QuestionsText(const ClassOverview& overview);
 // saying that all were read.
 std::string UnreadableText(const ClassOverview& overview);
 
-// Why a file of the folder could not be opened, as the reason in its line.
+// Why a file (or the folder's listing) could not be read, as a sentence:
+// the reason in a file's line, or under the test file's path in a box.
+// `error` is the system's code, said only for Other.
 enum class OpenFailure { NotFound, Denied, InUse, Other };
 std::string OpenFailureText(OpenFailure failure, unsigned long error);
 
@@ -59,6 +61,9 @@ bool IsLeftoverOfWrite(const std::string& fileName);
 // The name the Save dialog proposes: "Oxidy – 8.A – výsledky.csv", with
 // nothing Windows refuses in a name; `extension` with its dot.
 std::string ResultsFileName(const std::string& title, const std::string& extension);
+// The path with `extension` added unless it ends in it (any case): "8.A"
+// becomes "8.A.csv", "Tabulka.CSV" stays.
+std::string WithExtension(const std::string& path, const std::string& extension);
 
 // The box shown when the test file cannot be read: its path and the reason.
 std::string TestOpenFailedText(const std::string& path, const std::string& fault);

@@ -111,6 +111,9 @@ TEST(ResultsView, NamesAndMessagesOfTheSavedFiles) {
     EXPECT_EQ(ResultsFileName("Oxidy – 8.A", ".csv"), "Oxidy – 8.A – výsledky.csv");
     EXPECT_EQ(ResultsFileName(". Kyseliny 8/A: \"opakování\"?", ".rtf"),
               "Kyseliny 8A opakování – výsledky.rtf");
+    EXPECT_EQ(WithExtension("C:\\8.A", ".csv"), "C:\\8.A.csv");
+    EXPECT_EQ(WithExtension("C:\\Tabulka.CSV", ".csv"), "C:\\Tabulka.CSV");
+    EXPECT_EQ(WithExtension(".csv", ".csv"), ".csv.csv") << "a name, not only an extension";
     EXPECT_EQ(ResultsSaveFailedText("Tabulku", "C:\\a.csv", SaveFailure::MissingFolder),
               "Tabulku se nepodařilo uložit do souboru\r\nC:\\a.csv\r\n\r\nSložka neexistuje. "
               "Vyberte jinou.");
