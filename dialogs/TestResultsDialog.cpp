@@ -29,7 +29,7 @@ const char kCsvFilter[] = "Tabulky CSV (*.csv)\0*.csv\0Všechny soubory (*.*)\0*
 const char kRtfFilter[] = "Dokumenty RTF (*.rtf)\0*.rtf\0Všechny soubory (*.*)\0*.*\0";
 
 // The table's columns in dialog units, in the order of practice::Column.
-constexpr int kColumnWidths[practice::kColumnCount] = {100, 34, 36, 36, 28, 60, 38, 50, 28};
+constexpr int kColumnWidths[practice::kColumnCount] = {96, 34, 36, 36, 28, 60, 42, 50, 28};
 
 // How a control follows the dialog's size: the share (in per cent) of the
 // change in width and height that moves each of its edges. The table takes
