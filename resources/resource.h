@@ -93,7 +93,6 @@
 #define IDC_FTP_OK 7001
 #define IDC_FTP_CANCEL 3013
 
-
 /* The class's results of a test */
 #define IDC_RESULTS_TITLE 3300
 #define IDC_RESULTS_ABOUT 3301
