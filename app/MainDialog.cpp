@@ -10,8 +10,9 @@
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpViewer.h"
 #include "dialogs/PracticeDialog.h"
-#include "dialogs/TestTakeDialog.h"
 #include "dialogs/TestPrepareDialog.h"
+#include "dialogs/TestResultsDialog.h"
+#include "dialogs/TestTakeDialog.h"
 #include "dialogs/WorksheetDialog.h"
 #include "resources/resource.h"
 #include "update/UpdateChecker.h"
@@ -114,6 +115,9 @@ void MainDialog::OnCommand(HWND dialog, UINT /*message*/, WORD id, WORD /*code*/
         break;
     case IDM_TEST_TAKE:
         dialogs::RunTestTakeDialog(dialog);
+        break;
+    case IDM_TEST_RESULTS:
+        dialogs::RunTestResultsDialog(dialog);
         break;
     case IDM_EXIT:
     case IDC_CLOSE_BUTTON:
