@@ -124,8 +124,11 @@ bool WriteAll(HANDLE file, const void* bytes, size_t count) {
 }
 
 bool ReadWholeFile(const std::string& path, std::size_t most, std::string& bytes) {
-    FileOwner file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Sharing everything: a file another program rewrites or replaces (a
+    // pupil's result file) is read as it stands.
+    FileOwner file(CreateFileA(path.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
     }

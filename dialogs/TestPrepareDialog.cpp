@@ -5,6 +5,7 @@
 #include "base/WholeFile.h"
 #include "dialogs/OwnChoice.h"
 #include "dialogs/PracticeChoices.h"
+#include "dialogs/FileDialogs.h"
 #include "dialogs/WorksheetDialog.h"
 #include "practice/TestFile.h"
 #include "practice/Worksheet.h"
@@ -164,9 +165,8 @@ void SaveTest(HWND dialog) {
         Refuse(dialog, fault, IDC_KIND_OXIDES);
         return;
     }
-    const std::string path =
-        ChooseSaveFile(dialog, kCaption, {kFilter, "zemtest", practice::WithTestExtension},
-                       practice::TestFileName(test.title), SaveFolder());
+    const std::string path = ChooseSaveFile(dialog, kCaption, {kFilter, practice::kTestExtension},
+                                            practice::TestFileName(test.title), SaveFolder());
     if (path.empty()) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "base/Owners.h"
 #include "base/ScaledFont.h"
 #include "base/WholeFile.h"
+#include "dialogs/FileDialogs.h"
 #include "dialogs/FormulaText.h"
 #include "dialogs/WorksheetDialog.h"
 #include "practice/CompoundList.h"
@@ -24,7 +25,6 @@ namespace dialogs {
 namespace {
 
 const char* const kCaption = "Výsledky testu";
-const char kTestFilter[] = "Testy Zemit (*.zemtest)\0*.zemtest\0Všechny soubory (*.*)\0*.*\0";
 const char kCsvFilter[] = "Tabulky CSV (*.csv)\0*.csv\0Všechny soubory (*.*)\0*.*\0";
 const char kRtfFilter[] = "Dokumenty RTF (*.rtf)\0*.rtf\0Všechny soubory (*.*)\0*.*\0";
 
@@ -73,21 +73,10 @@ struct Results {
     Layout layout;
 };
 
-// The folders the Open and the Save dialogs open in: where the last test was
-// (at first the system's choice), and Documents at first for what is saved
-// (the program's own folder is seldom writable), then the last such folder.
-std::string& TestFolder() {
-    static std::string folder;
-    return folder;
-}
+// The folder the Save dialog opens in: Documents at first (the program's own
+// folder is seldom writable), then the last folder saved to.
 std::string& SaveFolder() {
-    static std::string folder = [] {
-        std::vector<char> documents(MAX_PATH, '\0');
-        return SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT,
-                                          documents.data()))
-                   ? std::string(documents.data())
-                   : std::string();
-    }();
+    static std::string folder = DocumentsFolder();
     return folder;
 }
 
@@ -113,25 +102,8 @@ practice::OpenFailure FailureOf(DWORD error) {
 // At most `limit` bytes of the file; the reason as a sentence when it cannot
 // be read. A pupil's program may be rewriting the file: it may replace it
 // while it is read here, and what is read is then the old file whole.
-bool ReadAtMost(const std::string& path, std::size_t limit, std::string& bytes,
-                std::string& reason) {
-    bytes.clear();
-    std::vector<char> buffer(64 * 1024);
-    base::FileOwner file(CreateFileA(path.c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD read = 0;
-    while (file && bytes.size() < limit) {
-        const auto wanted = static_cast<DWORD>(std::min(buffer.size(), limit - bytes.size()));
-        if (!ReadFile(file.Get(), buffer.data(), wanted, &read, nullptr)) {
-            break;
-        }
-        if (read == 0) {
-            return true;
-        }
-        bytes.append(buffer.data(), read);
-    }
-    if (file && bytes.size() >= limit) {
+bool ReadAtMost(const std::string& path, std::string& bytes, std::string& reason) {
+    if (base::ReadWholeFile(path, practice::kMaxFileBytes, bytes)) {
         return true;
     }
     const DWORD error = GetLastError();
@@ -176,7 +148,7 @@ FolderReading ReadFolder(const std::string& folder) {
     for (const std::string& name : names) {
         std::string bytes;
         std::string reason;
-        if (ReadAtMost(folder + "\\" + name, practice::kMaxFileBytes + 1, bytes, reason)) {
+        if (ReadAtMost(folder + "\\" + name, bytes, reason)) {
             reading.files.push_back({name, std::move(bytes)});
         } else {
             reading.failed.push_back({name, reason});
@@ -300,36 +272,6 @@ void SortBy(HWND dialog, Results& state, int column) {
     FillTable(dialog, state);
 }
 
-// The file the teacher saves to; empty when the Save dialog was cancelled or
-// an existing file that the dialog did not name is not to be replaced.
-std::string ChooseSaveFile(HWND dialog, const std::string& suggested, const char* filter,
-                           const std::string& extension) {
-    std::vector<char> path(MAX_PATH, '\0');
-    suggested.copy(path.data(), std::min(suggested.size(), path.size() - 1));
-    OPENFILENAMEA save = {};
-    save.lStructSize = sizeof save;
-    save.hwndOwner = dialog;
-    save.lpstrFilter = filter;
-    save.nFilterIndex = 1;
-    save.lpstrFile = path.data();
-    save.nMaxFile = static_cast<DWORD>(path.size());
-    save.lpstrInitialDir = SaveFolder().empty() ? nullptr : SaveFolder().c_str();
-    save.lpstrDefExt = extension.c_str() + 1;
-    save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&save)) {
-        return "";
-    }
-    const std::string chosen = practice::WithExtension(path.data(), extension);
-    if (chosen != path.data() && GetFileAttributesA(chosen.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::string question = chosen + " už existuje.\r\nNahradit ho?";
-        if (MessageBoxA(dialog, question.c_str(), kCaption,
-                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-            return "";
-        }
-    }
-    return chosen;
-}
-
 // What is saved: the table as CSV or the overview as RTF.
 struct Saved {
     bool table;
@@ -346,8 +288,8 @@ constexpr Saved kOverview = {
 
 void Save(HWND dialog, const Results& state, const Saved& saved) {
     const std::string path =
-        ChooseSaveFile(dialog, practice::ResultsFileName(state.test.title, saved.extension),
-                       saved.filter, saved.extension);
+        ChooseSaveFile(dialog, kCaption, {saved.filter, saved.extension},
+                       practice::ResultsFileName(state.test.title, saved.extension), SaveFolder());
     if (path.empty()) {
         return;
     }
@@ -492,33 +434,17 @@ INT_PTR CALLBACK TestResultsDialogProc(HWND dialog, UINT message, WPARAM wParam,
     }
 }
 
-// The test file the teacher picks; empty when the Open dialog was cancelled.
-std::string ChooseTest(HWND owner) {
-    std::vector<char> path(MAX_PATH, '\0');
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = owner;
-    open.lpstrFilter = kTestFilter;
-    open.nFilterIndex = 1;
-    open.lpstrFile = path.data();
-    open.nMaxFile = static_cast<DWORD>(path.size());
-    open.lpstrInitialDir = TestFolder().empty() ? nullptr : TestFolder().c_str();
-    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    return GetOpenFileNameA(&open) ? std::string(path.data()) : std::string();
-}
-
 } // namespace
 
 void RunTestResultsDialog(HWND owner) {
     Results state;
-    state.path = ChooseTest(owner);
+    state.path = ChooseTestFile(owner, kCaption);
     if (state.path.empty()) {
         return;
     }
-    TestFolder() = FolderOf(state.path);
     std::string bytes;
     std::string fault;
-    if (ReadAtMost(state.path, practice::kMaxFileBytes + 1, bytes, fault)) {
+    if (ReadAtMost(state.path, bytes, fault)) {
         practice::TestReading reading = practice::ReadTestFile(bytes, practice::ListedCompounds());
         fault = reading.fault;
         state.test = std::move(reading.test);

@@ -5,6 +5,7 @@
 #include "base/ScaledFont.h"
 #include "base/WholeFile.h"
 #include "dialogs/AttemptStore.h"
+#include "dialogs/FileDialogs.h"
 #include "dialogs/FormulaText.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/FileLines.h"
@@ -14,8 +15,6 @@
 #include "resources/Version.h"
 #include "resources/resource.h"
 
-#include <commdlg.h>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +23,6 @@ namespace dialogs {
 namespace {
 
 const char* const kCaption = "Test";
-const char kFilter[] = "Testy Zemit (*.zemtest)\0*.zemtest\0Všechny soubory (*.*)\0*.*\0";
 
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockTick = 1000; // ms
@@ -423,38 +421,11 @@ INT_PTR CALLBACK TestTakeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     }
 }
 
-// The folder the Open dialog shows: the last test's, while the program runs.
-std::string& OpenFolder() {
-    static std::string folder;
-    return folder;
-}
-
-// The test file the pupil chooses; empty when the Open dialog was cancelled.
-std::string ChooseTest(HWND owner) {
-    std::vector<char> path(MAX_PATH, '\0');
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = owner;
-    open.lpstrFilter = kFilter;
-    open.nFilterIndex = 1;
-    open.lpstrFile = path.data();
-    open.nMaxFile = static_cast<DWORD>(path.size());
-    open.lpstrInitialDir = OpenFolder().empty() ? nullptr : OpenFolder().c_str();
-    open.lpstrTitle = "Spustit test";
-    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&open)) {
-        return "";
-    }
-    const std::string chosen = path.data();
-    OpenFolder() = chosen.substr(0, chosen.find_last_of('\\'));
-    return chosen;
-}
-
 } // namespace
 
 void RunTestTakeDialog(HWND owner) {
     Sitting sitting;
-    sitting.testPath = ChooseTest(owner);
+    sitting.testPath = ChooseTestFile(owner, "Spustit test");
     if (sitting.testPath.empty()) {
         return;
     }

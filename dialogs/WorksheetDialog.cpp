@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "base/WholeFile.h"
 #include "dialogs/OwnChoice.h"
+#include "dialogs/FileDialogs.h"
 #include "dialogs/PracticeChoices.h"
 #include "practice/Worksheet.h"
 #include "resources/resource.h"
@@ -51,7 +52,7 @@ bool Save(HWND dialog) {
     SYSTEMTIME today = {};
     GetLocalTime(&today);
     const std::string path = ChooseSaveFile(
-        dialog, kCaption, {kFilter, "rtf", practice::WithRtfExtension},
+        dialog, kCaption, {kFilter, ".rtf"},
         practice::WorksheetFileName(questions, today.wYear, today.wMonth, today.wDay),
         SaveFolder());
     if (path.empty()) {
@@ -99,42 +100,6 @@ INT_PTR CALLBACK WorksheetDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 }
 
 } // namespace
-
-std::string DocumentsFolder() {
-    std::vector<char> documents(MAX_PATH, '\0');
-    return SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT,
-                                      documents.data()))
-               ? std::string(documents.data())
-               : std::string();
-}
-
-std::string ChooseSaveFile(HWND dialog, const char* caption, const FileType& type,
-                           const std::string& suggested, const std::string& folder) {
-    std::vector<char> path(MAX_PATH, '\0');
-    suggested.copy(path.data(), std::min(suggested.size(), path.size() - 1));
-    OPENFILENAMEA save = {};
-    save.lStructSize = sizeof save;
-    save.hwndOwner = dialog;
-    save.lpstrFilter = type.filter;
-    save.nFilterIndex = 1;
-    save.lpstrFile = path.data();
-    save.nMaxFile = static_cast<DWORD>(path.size());
-    save.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    save.lpstrDefExt = type.extension;
-    save.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&save)) {
-        return "";
-    }
-    const std::string chosen = type.withExtension(path.data());
-    if (chosen != path.data() && GetFileAttributesA(chosen.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::string question = chosen + " už existuje.\r\nNahradit ho?";
-        if (MessageBoxA(dialog, question.c_str(), caption,
-                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-            return "";
-        }
-    }
-    return chosen;
-}
 
 void RunWorksheetDialog(HWND owner) {
     DialogBoxParamA(app::g_hInstance, MAKEINTRESOURCEA(IDD_WORKSHEET), owner, WorksheetDialogProc,

@@ -172,17 +172,6 @@ std::string ResultsFileName(const std::string& title, const std::string& extensi
     return name.substr(first == std::string::npos ? name.size() : first) + extension;
 }
 
-std::string WithExtension(const std::string& path, const std::string& extension) {
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    const bool has = path.size() > extension.size() &&
-                     std::equal(extension.begin(), extension.end(),
-                                path.end() - static_cast<std::ptrdiff_t>(extension.size()),
-                                [&](char a, char b) { return lower(a) == lower(b); });
-    return has ? path : path + extension;
-}
-
 std::string TestOpenFailedText(const std::string& path, const std::string& fault) {
     return "Test ze souboru\r\n" + path + "\r\nnelze načíst.\r\n\r\n" + fault;
 }

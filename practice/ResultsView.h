@@ -61,9 +61,6 @@ bool IsLeftoverOfWrite(const std::string& fileName);
 // The name the Save dialog proposes: "Oxidy – 8.A – výsledky.csv", with
 // nothing Windows refuses in a name; `extension` with its dot.
 std::string ResultsFileName(const std::string& title, const std::string& extension);
-// The path with `extension` added unless it ends in it (any case): "8.A"
-// becomes "8.A.csv", "Tabulka.CSV" stays.
-std::string WithExtension(const std::string& path, const std::string& extension);
 
 // The box shown when the test file cannot be read: its path and the reason.
 std::string TestOpenFailedText(const std::string& path, const std::string& fault);

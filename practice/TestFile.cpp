@@ -300,17 +300,7 @@ TestReading ReadTestFile(std::string_view bytes, const std::vector<Compound>& co
 }
 
 std::string WithTestExtension(const std::string& path) {
-    const std::string extension = kTestExtension;
-    if (path.size() > extension.size()) {
-        std::string ending = path.substr(path.size() - extension.size());
-        for (char& c : ending) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        if (ending == extension) {
-            return path;
-        }
-    }
-    return path + extension;
+    return WithExtension(path, kTestExtension);
 }
 
 std::string ResultsFolder(const std::string& testPath) {

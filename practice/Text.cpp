@@ -1,5 +1,7 @@
 #include "practice/Text.h"
 
+#include <algorithm>
+
 #include <cstddef>
 
 namespace practice {
@@ -156,6 +158,17 @@ std::vector<std::string> Words(const std::string& text) {
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::string WithExtension(const std::string& path, const std::string& extension) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    const bool has = path.size() > extension.size() &&
+                     std::equal(extension.begin(), extension.end(),
+                                path.end() - static_cast<std::ptrdiff_t>(extension.size()),
+                                [&](char a, char b) { return lower(a) == lower(b); });
+    return has ? path : path + extension;
 }
 
 } // namespace practice

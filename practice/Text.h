@@ -26,6 +26,10 @@ std::string UpperAscii(const std::string& text);
 // The words between single spaces.
 std::vector<std::string> Words(const std::string& text);
 
+// The path with `extension` (".csv") added unless it ends in it, in any case:
+// "8.A" becomes "8.A.csv", "Tabulka.CSV" stays.
+std::string WithExtension(const std::string& path, const std::string& extension);
+
 bool EndsWith(const std::string& text, const std::string& end);
 
 } // namespace practice

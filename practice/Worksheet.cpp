@@ -277,17 +277,7 @@ std::string WorksheetFileName(const std::vector<Question>& questions, int year, 
 }
 
 std::string WithRtfExtension(const std::string& path) {
-    const std::string extension = ".rtf";
-    if (path.size() > extension.size()) {
-        std::string ending = path.substr(path.size() - extension.size());
-        for (char& c : ending) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        if (ending == extension) {
-            return path;
-        }
-    }
-    return path + extension;
+    return WithExtension(path, ".rtf");
 }
 
 std::string SaveFailedText(const std::string& path, SaveFailure failure, const std::string& what) {

@@ -1,4 +1,5 @@
 // The class's overview as the results dialog shows it.
+#include "practice/Text.h"
 #include "practice/ResultsView.h"
 
 #include <gtest/gtest.h>
