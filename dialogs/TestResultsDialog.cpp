@@ -438,7 +438,7 @@ INT_PTR CALLBACK TestResultsDialogProc(HWND dialog, UINT message, WPARAM wParam,
 
 void RunTestResultsDialog(HWND owner) {
     Results state;
-    state.path = ChooseTestFile(owner, kCaption);
+    state.path = ChooseTestFile(owner, "Otevřít test");
     if (state.path.empty()) {
         return;
     }

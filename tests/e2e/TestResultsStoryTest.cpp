@@ -148,7 +148,7 @@ TEST(TestResultsStory, TheClassOverviewAsResultsComeInSortedAndSaved) {
     Program p;
     ASSERT_NE(p.WaitForMainDialog(), nullptr);
     p.Command(IDM_TEST_RESULTS);
-    HWND open = p.WaitForDialog("Otevřít");
+    HWND open = p.WaitForDialog("Otevřít test");
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(GetWindow(open, GW_OWNER), p.main());
     testsupport::AnswerFileDialog(testPath)(open);
