@@ -32,7 +32,7 @@ bool Reads(const std::string& text) {
 }
 
 bool IsLetterOrClosing(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ')';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ')' || c == ']';
 }
 
 // The factor by which `larger` holds each element of `smaller`; 0 when none.
