@@ -155,8 +155,8 @@ std::vector<Ligand> OrderedLigands(const ComplexIon& complex, LigandOrder order)
     return ligands;
 }
 
-std::string CountedLigand(const Ligand& ligand, bool numerals) {
-    if (!numerals || ligand.count == 1) {
+std::string CountedLigand(const Ligand& ligand) {
+    if (ligand.count == 1) {
         return ligand.name;
     }
     if (ligand.enclosed) {
@@ -170,7 +170,12 @@ std::string CountedLigand(const Ligand& ligand, bool numerals) {
 std::string ComplexWord(const ComplexIon& complex, const ComplexWording& wording) {
     std::string ligands;
     for (const Ligand& ligand : OrderedLigands(complex, wording.order)) {
-        std::string counted = CountedLigand(ligand, wording.numerals);
+        const bool unnumbered =
+            wording.unnumbered == kEveryLigand ||
+            (wording.unnumbered >= 0 &&
+             static_cast<std::size_t>(wording.unnumbered) < complex.ligands.size() &&
+             complex.ligands[wording.unnumbered].formula == ligand.formula);
+        std::string counted = unnumbered ? ligand.name : CountedLigand(ligand);
         if (counted.empty()) {
             return "";
         }

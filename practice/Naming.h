@@ -37,16 +37,17 @@ std::string Genitive(const std::string& name);
 enum class LigandOrder { Alphabetical, AnionicFirst };
 
 // How a complex's word is made; all but the order make a slip the hints know.
+constexpr int kEveryLigand = -2; // ComplexWording::unnumbered: none has its numeral
 struct ComplexWording {
     LigandOrder order = LigandOrder::Alphabetical;
-    bool numerals = true;   // false: no numeral before any ligand
+    int unnumbered = -1;    // the ligand (of the formula's order) without its numeral
     bool amin = false;      // NH3 as "amin"
     bool adjective = false; // an anionic complex with a cation's ending: hexakyanoželeznatý
 };
 
 std::vector<Ligand> OrderedLigands(const ComplexIon& complex, LigandOrder order);
 // A ligand with the numeral of its count: "hexakyano", "ammin", "bis(thiosulfato)".
-std::string CountedLigand(const Ligand& ligand, bool numerals = true);
+std::string CountedLigand(const Ligand& ligand);
 // The complex's word: "hexakyanoželeznatan", "tetraamminměďnatý",
 // "tetrakarbonylnikl"; empty where the tables lack a word.
 std::string ComplexWord(const ComplexIon& complex, const ComplexWording& wording = {});
