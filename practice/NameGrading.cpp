@@ -60,6 +60,9 @@ std::string EndingHint(const Compound& compound, const std::string& given) {
     return "";
 }
 
+const char* const kOlder = " (ligandy v pořadí starších pravidel, aniontové před neutrálními; "
+                           "současná pravidla je řadí abecedně)";
+
 // A complex's name with its ligands in the older order, where that differs.
 std::string OlderOrder(const Compound& compound) {
     const std::optional<Ions> ions = IonsOf(compound.formula, compound.kind);
@@ -137,6 +140,9 @@ std::vector<std::string> AcceptedNames(const Compound& compound) {
             }
         }
     }
+    if (const std::string older = OlderOrder(compound); !older.empty()) {
+        names.push_back(older);
+    }
     return names;
 }
 
@@ -147,29 +153,27 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
     if (compound.kind == Kind::Complex) { // pentaammin-chlorokobaltitý as some books write it
         given.erase(std::remove(given.begin(), given.end(), '-'), given.end());
     }
+    // Past the listed names: the gas of a binary acid, a complex's older order.
+    const auto beyond = [&](std::size_t i) -> Assessment {
+        return compound.kind == Kind::Complex ? Assessment{Grade::RightVariant, names[i] + kOlder}
+                                              : Assessment{Grade::RightGas, names[i]};
+    };
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (given == Folded(names[i])) {
-            return {i == 0       ? Grade::Right
-                    : i < listed ? Grade::RightVariant
-                                 : Grade::RightGas,
-                    i == 0 ? "" : names[i]};
+            return i == 0       ? Assessment{Grade::Right, ""}
+                   : i < listed ? Assessment{Grade::RightVariant, names[i]}
+                                : beyond(i);
         }
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (SameButDiacritics(given, names[i])) {
-            return {Grade::RightSpelling, names[i]};
+            return i < listed ? Assessment{Grade::RightSpelling, names[i]} : beyond(i);
         }
     }
     for (const std::string& name : StoichiometricNames(compound)) {
         if (SameButDiacritics(given, name)) {
             return {Grade::RightStoichiometric, name};
         }
-    }
-    if (const std::string older = OlderOrder(compound);
-        !older.empty() && SameButDiacritics(given, older)) {
-        return {Grade::RightVariant,
-                older + " (ligandy v pořadí starších pravidel, aniontové před neutrálními; "
-                        "současná pravidla je řadí abecedně)"};
     }
     if (compound.kind == Kind::Trivial && SameButDiacritics(given, compound.systematic)) {
         return {Grade::Wrong,

@@ -209,6 +209,12 @@ TEST(Grading, AcceptedNamesAddTheGasOnlyToBinaryAcids) {
                                         "sirovodík"}));
     EXPECT_EQ(AcceptedNames(Listed("H2SO4")), (std::vector<std::string>{"kyselina sírová"}));
     EXPECT_EQ(GasOf("kyselina"), "");
+    // A complex's older order of ligands, where it differs, for the worksheet's key.
+    EXPECT_EQ(AcceptedNames(Listed("[Co(NH3)5Cl]Cl2")),
+              (std::vector<std::string>{"chlorid pentaamminchlorokobaltitý",
+                                        "chlorid chloropentaamminkobaltitý"}));
+    EXPECT_EQ(AcceptedNames(Listed("[Cu(NH3)4]SO4")),
+              (std::vector<std::string>{"síran tetraamminměďnatý"}));
 }
 
 } // namespace
