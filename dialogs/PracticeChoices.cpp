@@ -12,6 +12,7 @@ namespace {
 // "všechny" stands past them.
 static_assert(IDC_KIND_HYDROGEN_SALTS ==
               IDC_KIND_OXIDES + static_cast<int>(practice::Kind::HydrogenSalt));
+static_assert(IDC_KIND_COMPLEXES == IDC_KIND_OXIDES + static_cast<int>(practice::Kind::Complex));
 static_assert(IDC_KIND_TRIVIAL == IDC_KIND_OXIDES + static_cast<int>(practice::Kind::Trivial));
 static_assert(IDC_KIND_TRIVIAL + 1 == IDC_KIND_OXIDES + practice::kKindCount);
 static_assert(IDC_KIND_ALL >= IDC_KIND_OXIDES + practice::kKindCount);

@@ -36,6 +36,8 @@ std::string Molecular(Kind kind, const Ions& ions, const std::string& formula,
 std::string Ionic(Kind kind, const Ions& ions, const std::string& formula, const std::string& name,
                   Ask ask);
 std::string Acid(const Compound& compound, const Ions& ions, Ask ask);
+// Coordination compounds, through the charges of the complex and its ligands.
+std::string Complex(const Compound& compound, const Ions& ions, Ask ask);
 // Names built on another: the hydrate on its salt, thio- and peroxo- on the
 // acid or salt named without the prefix, a trivial name on the systematic.
 std::string Hydrate(const Compound& compound, const Ions& ions, Ask ask);

@@ -68,6 +68,9 @@ std::string Explanation(const Question& question) {
     if (compound.kind == Kind::Hydrate) {
         return Hydrate(compound, *ions, ask);
     }
+    if (compound.kind == Kind::Complex) {
+        return Complex(compound, *ions, ask);
+    }
     if (!ions->prefix.empty()) {
         return Prefixed(compound, *ions, ask);
     }

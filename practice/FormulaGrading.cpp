@@ -32,7 +32,7 @@ bool Reads(const std::string& text) {
 }
 
 bool IsLetterOrClosing(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ')';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ')' || c == ']';
 }
 
 // The factor by which `larger` holds each element of `smaller`; 0 when none.
@@ -76,8 +76,14 @@ bool HasParentheses(const Formula& formula) {
 }
 
 // The symbols in order and every count, 1 included: Fe3O2 gives "Fe O" and 3, 2.
-void Shape(const Formula& formula, std::string& symbols, std::vector<int>& counts) {
-    for (const Group& group : formula.groups) {
+void Shape(const std::vector<Group>& groups, std::string& symbols, std::vector<int>& counts) {
+    for (const Group& group : groups) {
+        if (group.bracketed) {
+            symbols += "[";
+            Shape(group.inside, symbols, counts);
+            symbols += "]";
+            counts.push_back(group.count);
+        }
         symbols += group.parenthesised ? "(" : "";
         for (const Atom& atom : group.atoms) {
             symbols += atom.symbol + " ";
@@ -188,6 +194,22 @@ std::string Unparenthesised(const Answer& a) {
            a.compound.formula + ".";
 }
 
+// K4Fe(CN)6 or K4[FeC6N6] for K4[Fe(CN)6]: the brackets or parentheses of a
+// complex left out or misplaced.
+std::string Brackets(const Answer& a) {
+    const auto bare = [](std::string text) {
+        const auto bracket = [](char c) { return c == '[' || c == ']' || c == '(' || c == ')'; };
+        text.erase(std::remove_if(text.begin(), text.end(), bracket), text.end());
+        return text;
+    };
+    if (a.compound.kind != Kind::Complex || bare(a.given) != bare(a.compound.formula)) {
+        return "";
+    }
+    return "Komplexní částice patří do hranaté závorky a ligand z více atomů, který se opakuje, "
+           "do kulaté: " +
+           a.compound.formula + ".";
+}
+
 std::string Order(const Answer& a) {
     if (!a.read || a.givenAtoms != a.rightAtoms) {
         return "";
@@ -236,8 +258,8 @@ std::string Swapped(const Answer& a) {
     }
     std::string symbols, rightSymbols;
     std::vector<int> counts, rightCounts;
-    Shape(*a.read, symbols, counts);
-    Shape(a.right, rightSymbols, rightCounts);
+    Shape(a.read->groups, symbols, counts);
+    Shape(a.right.groups, rightSymbols, rightCounts);
     if (symbols != rightSymbols || counts == rightCounts) {
         return "";
     }
@@ -280,9 +302,9 @@ using Hint = std::string (*)(const Answer&);
 
 // In the order they are tried; the first that says something is given.
 constexpr Hint kHints[] = {
-    LetterCase,    ZeroForO,         NeedlessParentheses, WrittenOne,
-    ReaderMessage, OxideForPeroxide, OtherCompound,       Unparenthesised,
-    Order,         Multiple,         HalvedPeroxide,      Swapped,
+    LetterCase,       ZeroForO,      NeedlessParentheses, WrittenOne, ReaderMessage, Brackets,
+    OxideForPeroxide, OtherCompound, Unparenthesised,     Order,      Multiple,      HalvedPeroxide,
+    Swapped,
 };
 
 } // namespace

@@ -41,12 +41,12 @@ class Reader {
                 break;
             }
             Group group{{}, 1, false};
-            if (Peek() == '(') {
-                ReadParenthesis(group);
-            } else if (Peek() == ')') {
-                Fail("Zavírací závorka nemá otevírací.");
+            if (Peek() == '[') {
+                ReadBrackets(group);
+            } else if (Peek() == ']') {
+                Fail("Zavírací hranatá závorka nemá otevírací.");
             } else {
-                group.atoms.push_back(ReadAtom());
+                ReadGroup(group);
             }
             formula.groups.push_back(std::move(group));
         }
@@ -84,12 +84,54 @@ class Reader {
         }
     }
 
+    // A symbol with its count or a parenthesis, outside brackets or in them.
+    void ReadGroup(Group& group) {
+        if (Peek() == '(') {
+            ReadParenthesis(group);
+        } else if (Peek() == ')') {
+            Fail("Zavírací závorka nemá otevírací.");
+        } else {
+            group.atoms.push_back(ReadAtom());
+        }
+    }
+
+    // A complex: the central atom and its ligands, symbols and parentheses,
+    // then the count, which may be left out.
+    void ReadBrackets(Group& group) {
+        ++at_;
+        group.bracketed = true;
+        while (error_.empty() && !AtEnd() && Peek() != ']') {
+            if (Peek() == '[') {
+                Fail("Hranaté závorky se do sebe nevnořují.");
+                return;
+            }
+            Group inner{{}, 1, false};
+            ReadGroup(inner);
+            group.inside.push_back(std::move(inner));
+        }
+        if (!error_.empty()) {
+            return;
+        }
+        if (AtEnd()) {
+            Fail("Chybí zavírací hranatá závorka.");
+        } else if (group.inside.empty()) {
+            Fail("Hranatá závorka je prázdná.");
+        } else {
+            ++at_;
+            group.count = ReadCount(false);
+        }
+    }
+
     void ReadParenthesis(Group& group) {
         ++at_;
         group.parenthesised = true;
         while (error_.empty() && !AtEnd() && Peek() != ')') {
             if (Peek() == '(') {
                 Fail("Závorky se do sebe nevnořují.");
+                return;
+            }
+            if (Peek() == '[' || Peek() == ']') {
+                Fail("Hranatá závorka nepatří do kulaté: K4[Fe(CN)6].");
                 return;
             }
             group.atoms.push_back(ReadAtom());
@@ -181,15 +223,38 @@ FormulaReading ReadFormula(std::string_view text) {
     return Reader(text).Read();
 }
 
-std::string WriteFormula(const Formula& formula) {
+namespace {
+
+std::string Written(const std::vector<Group>& groups) {
     std::string text;
-    for (const Group& group : formula.groups) {
+    for (const Group& group : groups) {
+        if (group.bracketed) {
+            text += "[" + Written(group.inside) + "]" +
+                    (group.count > 1 ? std::to_string(group.count) : "");
+            continue;
+        }
         text += group.parenthesised ? "(" : "";
         for (const Atom& atom : group.atoms) {
             text += atom.symbol + (atom.count > 1 ? std::to_string(atom.count) : "");
         }
         text += group.parenthesised ? ")" + std::to_string(group.count) : "";
     }
+    return text;
+}
+
+void Count(const std::vector<Group>& groups, int times, std::map<std::string, int>& counts) {
+    for (const Group& group : groups) {
+        Count(group.inside, times * group.count, counts);
+        for (const Atom& atom : group.atoms) {
+            counts[atom.symbol] += atom.count * group.count * times;
+        }
+    }
+}
+
+} // namespace
+
+std::string WriteFormula(const Formula& formula) {
+    std::string text = Written(formula.groups);
     if (formula.waters > 0) {
         text += kHydrateDot + (formula.waters > 1 ? std::to_string(formula.waters) : "") + "H2O";
     }
@@ -198,11 +263,7 @@ std::string WriteFormula(const Formula& formula) {
 
 std::map<std::string, int> CountAtoms(const Formula& formula) {
     std::map<std::string, int> counts;
-    for (const Group& group : formula.groups) {
-        for (const Atom& atom : group.atoms) {
-            counts[atom.symbol] += atom.count * group.count;
-        }
-    }
+    Count(formula.groups, 1, counts);
     if (formula.waters > 0) {
         counts["H"] += 2 * formula.waters;
         counts["O"] += formula.waters;

@@ -1,7 +1,8 @@
 // Reading a formula as the list writes it or a pupil types it: element
 // symbols with counts and one level of parentheses with a count, such as
-// Ca3(PO4)2, Fe(OH)3 or (NH4)2SO4, and the water of a hydrate after a dot:
-// CuSO4·5H2O. Messages are Czech, code page 1250.
+// Ca3(PO4)2, Fe(OH)3 or (NH4)2SO4, the water of a hydrate after a dot:
+// CuSO4·5H2O, and a complex in square brackets with one level of parentheses
+// inside: K4[Fe(CN)6], [Cu(NH3)4]SO4. Messages are Czech, code page 1250.
 #pragma once
 
 #include <cstddef>
@@ -18,13 +19,16 @@ struct Atom {
     int count;          // 1 when no count is written
 };
 
-// One part of a formula as written: a symbol with its count ("O3"), or atoms
-// in parentheses with the count after them ("(PO4)2"). Fe(OH)3 is two groups,
-// FeO3H3 three.
+// One part of a formula as written: a symbol with its count ("O3"), atoms
+// in parentheses with the count after them ("(PO4)2"), or a complex in square
+// brackets, its own groups inside ("[Fe(CN)6]"). Fe(OH)3 is two groups,
+// FeO3H3 three, K4[Fe(CN)6] two.
 struct Group {
-    std::vector<Atom> atoms; // exactly one outside parentheses
-    int count;               // the parentheses' count; 1 outside them
+    std::vector<Atom> atoms; // exactly one outside parentheses; none in brackets
+    int count;               // the parentheses' or brackets' count; 1 outside them
     bool parenthesised;
+    bool bracketed = false;
+    std::vector<Group> inside = {}; // of brackets: Fe and (CN)6 in [Fe(CN)6]
 };
 
 struct Formula {
@@ -44,8 +48,9 @@ struct FormulaReading {
 constexpr std::size_t kMaxFormulaLength = 30;
 constexpr int kMaxCount = 99;
 
-// Counts are 2 to 99, written without a leading zero; a parenthesis needs one.
-// After the dot stands only water, with a count of 2 to 99 or none: ·H2O.
+// Counts are 2 to 99, written without a leading zero; a parenthesis needs one,
+// square brackets may have one. After the dot stands only water, with a count
+// of 2 to 99 or none: ·H2O.
 FormulaReading ReadFormula(std::string_view text);
 
 // The formula as it was read.

@@ -20,7 +20,8 @@ struct Question {
 enum class Grade {
     Empty,               // nothing typed: not graded
     Right,               // as the list shows it (case, extra blanks and a final . , ; aside)
-    RightVariant,        // another name the list accepts, such as oxid berylnatý
+    RightVariant,        // another name the list accepts, such as oxid berylnatý, or a
+                         // complex's ligands in the older order
     RightSpelling,       // a name typed without (some of) its diacritics
     RightMolecular,      // a real molecule the list names the same, such as P4O10 for P2O5
     RightGas,            // the gas whose solution the binary acid is: chlorovodík for HCl
@@ -43,8 +44,9 @@ struct Assessment {
 // stop, comma or semicolon is ignored in both.
 Assessment Assess(const Question& question, const std::string& answer);
 
-// The names that count as right: the listed ones, and for a binary acid the
-// gas's names made from them (kyselina chlorovodíková: chlorovodík).
+// The names that count as right: the listed ones, for a binary acid the
+// gas's names made from them (kyselina chlorovodíková: chlorovodík), for a
+// complex the name with its ligands in the older order (anionic first).
 std::vector<std::string> AcceptedNames(const Compound& compound);
 // The gas of a binary acid's name: "kyselina sulfanová" gives "sulfan".
 std::string GasOf(const std::string& acidName);

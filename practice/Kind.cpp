@@ -22,6 +22,7 @@ constexpr KindText kTexts[kKindCount] = {
     {"sůl", "soli kyslíkatých kyselin", "solí kyslíkatých kyselin", "soli"},
     {"hydrogensůl", "hydrogensoli", "hydrogensolí", "hydrogensoli"},
     {"hydrát", "hydráty", "hydrátů", "hydrátu"},
+    {"komplex", "komplexní sloučeniny", "komplexních sloučenin", "komplexní sloučeniny"},
     {"triviální", "triviální názvy", "triviálních názvů", "látky"},
 };
 

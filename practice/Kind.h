@@ -19,9 +19,10 @@ enum class Kind {
     Salt,
     HydrogenSalt,
     Hydrate, // a salt with water of crystallisation: CuSO4·5H2O
+    Complex, // a coordination compound: K4[Fe(CN)6], [Cu(NH3)4]SO4
     Trivial, // a name not made by the rules: pálené vápno, CaO
 };
-constexpr int kKindCount = 11;
+constexpr int kKindCount = 12;
 
 // Every kind, oxides first.
 std::vector<Kind> Kinds();

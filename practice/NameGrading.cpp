@@ -6,6 +6,7 @@
 #include "practice/Text.h"
 #include "practice/Wording.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace practice {
@@ -59,6 +60,66 @@ std::string EndingHint(const Compound& compound, const std::string& given) {
     return "";
 }
 
+const char* const kOlder = " (ligandy v pořadí starších pravidel, aniontové před neutrálními; "
+                           "současná pravidla je řadí abecedně)";
+
+// A complex's name with its ligands in the older order, where that differs.
+std::string OlderOrder(const Compound& compound) {
+    const std::optional<Ions> ions = IonsOf(compound.formula, compound.kind);
+    if (!ions || !ions->complex) {
+        return "";
+    }
+    const std::string older = ComplexName(*ions, {LigandOrder::AnionicFirst});
+    return older != compound.Name() ? older : "";
+}
+
+// The slips of a complex's name: "amin" for ammin, a numeral left out, an
+// anionic complex with a cation's ending. Each is looked for in either order
+// of the ligands.
+std::string ComplexHint(const Compound& compound, const std::string& given) {
+    const std::optional<Ions> ions = IonsOf(compound.formula, compound.kind);
+    if (!ions || !ions->complex) {
+        return "";
+    }
+    const ComplexIon& complex = *ions->complex;
+    for (const LigandOrder order : {LigandOrder::Alphabetical, LigandOrder::AnionicFirst}) {
+        const auto typed = [&](ComplexWording wording) {
+            wording.order = order;
+            const std::string name = ComplexName(*ions, wording);
+            return !name.empty() && SameButDiacritics(given, name);
+        };
+        ComplexWording amin;
+        amin.amin = true;
+        if (compound.Name().find("ammin") != std::string::npos && typed(amin)) {
+            return "Ligand NH3 se jmenuje ammin, se dvěma m (aminy jsou organické sloučeniny).";
+        }
+        for (int i = kEveryLigand; i < static_cast<int>(complex.ligands.size()); ++i) {
+            ComplexWording unnumbered;
+            unnumbered.unnumbered = i;
+            if (i == -1 || !typed(unnumbered)) {
+                continue;
+            }
+            std::string counted;
+            for (const Ligand& ligand : OrderedLigands(complex, LigandOrder::Alphabetical)) {
+                if (ligand.count > 1 && (i < 0 || ligand.formula == complex.ligands[i].formula)) {
+                    counted += (counted.empty() ? "" : ", ") + std::to_string(ligand.count) + " " +
+                               ligand.formula + " je " + CountedLigand(ligand);
+                }
+            }
+            if (!counted.empty()) {
+                return "Počet ligandů udává číslovková předpona: " + counted + ".";
+            }
+        }
+        ComplexWording adjective;
+        adjective.adjective = true;
+        if (complex.charge < 0 && typed(adjective)) {
+            return "Komplexní anion má koncovku -an: " + ComplexWord(complex) + ", ne " +
+                   ComplexWord(complex, adjective) + ".";
+        }
+    }
+    return "";
+}
+
 } // namespace
 
 std::string GasOf(const std::string& acidName) {
@@ -79,24 +140,34 @@ std::vector<std::string> AcceptedNames(const Compound& compound) {
             }
         }
     }
+    if (const std::string older = OlderOrder(compound); !older.empty()) {
+        names.push_back(older);
+    }
     return names;
 }
 
 Assessment AssessName(const Compound& compound, const std::string& answer) {
     const std::vector<std::string> names = AcceptedNames(compound);
     const std::size_t listed = compound.names.size();
-    const std::string given = Folded(Trimmed(answer));
+    std::string given = Folded(Trimmed(answer));
+    if (compound.kind == Kind::Complex) { // pentaammin-chlorokobaltitý as some books write it
+        given.erase(std::remove(given.begin(), given.end(), '-'), given.end());
+    }
+    // Past the listed names: the gas of a binary acid, a complex's older order.
+    const auto beyond = [&](std::size_t i) -> Assessment {
+        return compound.kind == Kind::Complex ? Assessment{Grade::RightVariant, names[i] + kOlder}
+                                              : Assessment{Grade::RightGas, names[i]};
+    };
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (given == Folded(names[i])) {
-            return {i == 0       ? Grade::Right
-                    : i < listed ? Grade::RightVariant
-                                 : Grade::RightGas,
-                    i == 0 ? "" : names[i]};
+            return i == 0       ? Assessment{Grade::Right, ""}
+                   : i < listed ? Assessment{Grade::RightVariant, names[i]}
+                                : beyond(i);
         }
     }
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (SameButDiacritics(given, names[i])) {
-            return {Grade::RightSpelling, names[i]};
+            return i < listed ? Assessment{Grade::RightSpelling, names[i]} : beyond(i);
         }
     }
     for (const std::string& name : StoichiometricNames(compound)) {
@@ -108,8 +179,8 @@ Assessment AssessName(const Compound& compound, const std::string& answer) {
         return {Grade::Wrong,
                 "To je systematický název; triviální název je " + compound.Name() + "."};
     }
-    for (const std::string& hint :
-         {WordOrderHint(given, compound.Name()), EndingHint(compound, given)}) {
+    for (const std::string& hint : {WordOrderHint(given, compound.Name()),
+                                    ComplexHint(compound, given), EndingHint(compound, given)}) {
         if (!hint.empty()) {
             return {Grade::Wrong, hint};
         }

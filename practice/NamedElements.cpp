@@ -21,6 +21,21 @@ std::vector<NamedElement> NamedElements(const Compound& compound) {
     case Kind::Oxoacid:
         named.push_back({ions->central, ions->oxidation, 1, Form::Acid});
         break;
+    case Kind::Complex: {
+        const ComplexIon& complex = *ions->complex;
+        if (complex.charge < 0) {
+            if (element) {
+                named.push_back({cation.formula, cation.charge, 1, Form::Adjective});
+            }
+            named.push_back({complex.central, complex.oxidation, 0, Form::Anion});
+        } else if (complex.charge > 0) {
+            if (ions->oxygens > 0) { // síran, not chlorid
+                named.push_back({ions->central, ions->oxidation, 0, Form::Anion});
+            }
+            named.push_back({complex.central, complex.oxidation, 1, Form::Adjective});
+        }
+        break;
+    }
     case Kind::HydrogenSalt:
     case Kind::Salt:
         if (element) {

@@ -1,6 +1,8 @@
 // Which word of a compound's name carries which element's oxidation number:
 // "oxid železitý" Fe III in its second word, "síran sodný" S VI in the first
-// and Na I in the second. Hints and the list's checks read the endings there.
+// and Na I in the second, "síran tetraamminměďnatý" S VI in the first and the
+// complex's Cu II in the second. Hints and the list's checks read the endings
+// there.
 #pragma once
 
 #include "practice/CompoundList.h"

@@ -3,6 +3,8 @@
 #include "practice/Text.h"
 #include "practice/Wording.h"
 
+#include <algorithm>
+
 namespace practice {
 namespace {
 
@@ -39,7 +41,8 @@ constexpr Stem kStems[] = {
     {"Ti", "titan", false},   {"Si", "křem", false},   {"C", "uhl", false},
     {"B", "bor", false},      {"N", "dus", false},     {"P", "fosfor", true},
     {"S", "sir", false},      {"Se", "selen", false},  {"Cl", "chlor", true},
-    {"Br", "brom", false},    {"I", "jod", false},
+    {"Br", "brom", false},    {"I", "jod", false},     {"Pt", "plat", false},
+    {"Au", "zlat", false},
 };
 
 struct StemChange {
@@ -112,7 +115,96 @@ std::string Words(const std::string& first, const std::string& second) {
     return first.empty() || second.empty() ? "" : first + " " + second;
 }
 
+// The ligands' names in the Czech alphabet, where ch follows h: hydroxo,
+// chloro, jodo.
+std::string CollationKey(const std::string& name) {
+    std::string key;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name.compare(i, 2, "ch") == 0) {
+            key += "h\x7f";
+            ++i;
+        } else {
+            key += name[i];
+        }
+    }
+    return key;
+}
+
+// The multipliers of ligands whose names would run into a plain numeral.
+constexpr const char* kEnclosingPrefixes[] = {"bis", "tris", "tetrakis"};
+
+// The noun of the anion after a cationic complex: "síran", "chlorid", "hydroxid".
+std::string CounterAnionNoun(const Ions& ions) {
+    if (ions.anion.formula == "OH") {
+        return "hydroxid";
+    }
+    const BinaryAnion* binary = ions.oxygens == 0 ? FindBinary(ions.central) : nullptr;
+    return binary != nullptr ? binary->noun : AnionNoun(ions.central, ions.atoms, ions.oxidation);
+}
+
 } // namespace
+
+std::vector<Ligand> OrderedLigands(const ComplexIon& complex, LigandOrder order) {
+    std::vector<Ligand> ligands = complex.ligands;
+    std::stable_sort(ligands.begin(), ligands.end(), [order](const Ligand& a, const Ligand& b) {
+        if (order == LigandOrder::AnionicFirst) {
+            return a.charge < 0 && b.charge == 0;
+        }
+        return CollationKey(a.name) < CollationKey(b.name);
+    });
+    return ligands;
+}
+
+std::string CountedLigand(const Ligand& ligand) {
+    if (ligand.count == 1) {
+        return ligand.name;
+    }
+    if (ligand.enclosed) {
+        return ligand.count <= 4 ? kEnclosingPrefixes[ligand.count - 2] + ("(" + ligand.name + ")")
+                                 : "";
+    }
+    const std::string prefix = NumeralPrefix(ligand.count);
+    return prefix.empty() ? "" : prefix + ligand.name;
+}
+
+std::string ComplexWord(const ComplexIon& complex, const ComplexWording& wording) {
+    std::string ligands;
+    for (const Ligand& ligand : OrderedLigands(complex, wording.order)) {
+        const bool unnumbered =
+            wording.unnumbered == kEveryLigand ||
+            (wording.unnumbered >= 0 &&
+             static_cast<std::size_t>(wording.unnumbered) < complex.ligands.size() &&
+             complex.ligands[wording.unnumbered].formula == ligand.formula);
+        std::string counted = unnumbered ? ligand.name : CountedLigand(ligand);
+        if (counted.empty()) {
+            return "";
+        }
+        if (wording.amin && ligand.name == "ammin") {
+            counted.replace(counted.size() - 5, 5, "amin");
+        }
+        ligands += counted;
+    }
+    std::string central;
+    if (complex.charge < 0 && !wording.adjective) {
+        central = AnionNoun(complex.central, 1, complex.oxidation);
+    } else if (complex.charge != 0) {
+        central = CationAdjective(complex.central, complex.oxidation);
+    } else {
+        central = ElementName(complex.central);
+    }
+    return central.empty() ? "" : ligands + central;
+}
+
+std::string ComplexName(const Ions& ions, const ComplexWording& wording) {
+    if (!ions.complex) {
+        return "";
+    }
+    const std::string word = ComplexWord(*ions.complex, wording);
+    if (ions.complex->charge < 0) {
+        return Words(word, CationAdjective(ions.cation.formula, ions.cation.charge));
+    }
+    return ions.complex->charge > 0 ? Words(CounterAnionNoun(ions), word) : word;
+}
 
 std::string CationAdjective(const std::string& cation, int number) {
     for (const StemChange& genitive : kGenitives) {
@@ -200,6 +292,8 @@ std::string CompoundName(Kind kind, const Ions& ions) {
         const std::string prefix = ions.hydrogens == 1 ? "hydrogen" : "dihydrogen";
         return noun.empty() || ions.hydrogens > 2 ? "" : Words(prefix + noun, cation);
     }
+    case Kind::Complex:
+        return ComplexName(ions);
     case Kind::Hydrate:
     case Kind::Trivial:
         break;

@@ -30,6 +30,30 @@ std::vector<std::string> EndingsOf(int number, Form form);
 // -ého ("síran měďnatý": "síranu měďnatého").
 std::string Genitive(const std::string& name);
 
+// The order of a complex's ligands in its name: alphabetical by their names,
+// numerals aside, as the current rules have it (ammin before chloro), or
+// anionic before neutral, as the older rules and textbooks have it (chloro
+// before ammin). Both are in use; the current order is the one shown.
+enum class LigandOrder { Alphabetical, AnionicFirst };
+
+// How a complex's word is made; all but the order make a slip the hints know.
+constexpr int kEveryLigand = -2; // ComplexWording::unnumbered: none has its numeral
+struct ComplexWording {
+    LigandOrder order = LigandOrder::Alphabetical;
+    int unnumbered = -1;    // the ligand (of the formula's order) without its numeral
+    bool amin = false;      // NH3 as "amin"
+    bool adjective = false; // an anionic complex with a cation's ending: hexakyanoželeznatý
+};
+
+std::vector<Ligand> OrderedLigands(const ComplexIon& complex, LigandOrder order);
+// A ligand with the numeral of its count: "hexakyano", "ammin", "bis(thiosulfato)".
+std::string CountedLigand(const Ligand& ligand);
+// The complex's word: "hexakyanoželeznatan", "tetraamminměďnatý",
+// "tetrakarbonylnikl"; empty where the tables lack a word.
+std::string ComplexWord(const ComplexIon& complex, const ComplexWording& wording = {});
+// "hexakyanoželeznatan draselný", "síran tetraamminměďnatý", "tetrakarbonylnikl".
+std::string ComplexName(const Ions& ions, const ComplexWording& wording = {});
+
 // The compound's name: "oxid železitý", "kyselina sírová", "síran amonný",
 // "thiosíran sodný", "pentahydrát síranu měďnatého"; empty where the tables
 // lack a word. Trivial names have no rule: empty.

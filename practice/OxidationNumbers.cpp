@@ -30,6 +30,7 @@ constexpr const char* kShapes[kKindCount] = {
     "hydrogensůl má tvar NaHCO3, Ca(HCO3)2, NaH2PO4 nebo NaHS",
     "hydrát má tvar CuSO4·5H2O nebo CoCl2·6H2O",
     "triviální název se ze vzorce neodvozuje",
+    "komplexní sloučenina má tvar K4[Fe(CN)6], [Cu(NH3)4]SO4 nebo [Ni(CO)4]",
 };
 
 struct Replacement {
@@ -70,7 +71,7 @@ class Groups {
 
     // The next group when it is one atom outside parentheses, of `symbol` if given.
     const Atom* Bare(const char* symbol = nullptr) {
-        if (Done() || groups_[at_].parenthesised) {
+        if (Done() || groups_[at_].parenthesised || groups_[at_].bracketed) {
             return nullptr;
         }
         const Atom& atom = groups_[at_].atoms[0];
@@ -368,7 +369,15 @@ bool HydrogenAnion(Groups& groups, const AnionCharges& charges, Ions& ions) {
     return parent != 0 && charge < 0 && ions.oxidation != 0;
 }
 
+int FixedCharge(const std::string& cation) {
+    const Number* fixed = Find(kFixedCations, cation);
+    return fixed != nullptr ? fixed->number : 0;
+}
+
 IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& charges) {
+    if (kind == Kind::Complex && formula.waters == 0) {
+        return ComplexIons(formula, charges);
+    }
     if (kind == Kind::Trivial || (formula.waters > 0) != (kind == Kind::Hydrate)) {
         return Misshapen(kind);
     }
@@ -386,6 +395,9 @@ IonsReading FindIons(const Formula& formula, Kind kind, const AnionCharges& char
         return Misshapen(kind);
     }
     Groups groups(formula);
+    if (kind == Kind::Complex) {
+        return Misshapen(kind);
+    }
     if (kind == Kind::Oxide) {
         return Oxide(groups);
     }

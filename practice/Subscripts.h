@@ -1,7 +1,7 @@
 // Where a text shows the counts of a formula, so that a window can lower and
 // shrink them: every run of digits straight after a letter or a closing
-// parenthesis ("Fe2(SO4)3": 2, 4 and 3). Digits after a blank ("2 atomy H",
-// "nábojem 2-", "1:1") stay as they are.
+// parenthesis or bracket ("Fe2(SO4)3": 2, 4 and 3; "Fe4[Fe(CN)6]3": 4, 6, 3). Digits after a blank
+// ("2 atomy H", "nábojem 2-", "1:1") stay as they are.
 #pragma once
 
 #include <cstddef>

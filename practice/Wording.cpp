@@ -14,7 +14,7 @@ struct ElementWords {
 };
 
 // The elements that explanations and hints name in words: the central atoms of
-// the acids, the anions of binary compounds, and the elements whose symbols a
+// the acids and complexes, the anions of binary compounds, and the elements whose symbols a
 // formula typed in the wrong case turns into (CO into Co).
 constexpr ElementWords kElements[] = {
     {"H", "vodík", nullptr},        {"B", "bor", nullptr},         {"C", "uhlík", nullptr},
@@ -29,7 +29,11 @@ constexpr ElementWords kElements[] = {
     {"Np", "neptunium", nullptr},   {"Os", "osmium", nullptr},     {"Pb", "olovo", nullptr},
     {"Po", "polonium", nullptr},    {"Pu", "plutonium", nullptr},  {"Bi", "bismut", nullptr},
     {"Cn", "kopernicium", nullptr}, {"Sb", "antimon", nullptr},    {"Sn", "cín", nullptr},
-    {"Al", "hliník", "hliníku"},    {"Tl", "thallium", "thallia"},
+    {"Al", "hliník", "hliníku"},    {"Tl", "thallium", "thallia"}, {"Fe", "železo", nullptr},
+    {"Ni", "nikl", nullptr},        {"Pt", "platina", nullptr},    {"Ag", "stříbro", nullptr},
+    {"Au", "zlato", nullptr},       {"Zn", "zinek", nullptr},      {"Hg", "rtuť", nullptr},
+    {"Mo", "molybden", nullptr},    {"W", "wolfram", nullptr},     {"K", "draslík", nullptr},
+    {"Na", "sodík", nullptr},
 };
 
 const ElementWords* Find(const std::string& symbol) {

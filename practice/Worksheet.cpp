@@ -19,7 +19,7 @@ const char* const kHeader = "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1029\n"
 // Where the text of a question or key line starts: its number, what is
 // shown, the answer (or the line for it).
 constexpr int kNumberTab = 567;
-constexpr int kAnswerTab = 4253; // 7.5 cm
+constexpr int kAnswerTab = 5103; // 9 cm: room for a complex's name
 
 // One paragraph of the sheet: its style, its RTF and the plain text whose
 // length estimates its width.

@@ -282,11 +282,11 @@ def formula_runs(formula, base):
             runs.append((formula[i + 1], base, True))
             i += 2
             continue
-        # A count follows a letter or ")"; the water's count after the dot of
-        # a hydrate (CuSO4·5H2O) stays on the line.
+        # A count follows a letter, ")" or "]"; the water's count after the
+        # dot of a hydrate (CuSO4·5H2O) stays on the line.
         before = runs[-1] if runs else None
         lowered = ch.isdigit() and before is not None and (
-            before[0].isalpha() or before[0] == ")" or (before[0].isdigit() and before[2]))
+            before[0].isalpha() or before[0] in ")]" or (before[0].isdigit() and before[2]))
         runs.append((ch, base, lowered))
         i += 1
     merged = []

@@ -82,7 +82,8 @@
 #define IDC_KIND_SALTS 3124
 #define IDC_KIND_HYDROGEN_SALTS 3125
 #define IDC_KIND_HYDRATES 3126
-#define IDC_KIND_TRIVIAL 3127
+#define IDC_KIND_COMPLEXES 3127
+#define IDC_KIND_TRIVIAL 3128
 // Past the kinds, which follow IDC_KIND_OXIDES in the order of practice::Kind.
 #define IDC_KIND_ALL 3140
 

@@ -225,8 +225,9 @@ TEST(PracticeStory, ARoundOfEveryKindWithOneMistakeThenTheMistakeAgain) {
     EXPECT_EQ(p.WaitForExit(), 0u);
 }
 
-// A secondary-school round of twenty formulas with every kind ticked: all
-// right is full marks, and a hydrate's dot may be typed as "*".
+// A secondary-school round of twenty formulas with every kind ticked, the
+// complexes with their brackets too: all right is full marks, and a
+// hydrate's dot may be typed as "*".
 TEST(PracticeStory, EveryKindAllRightWithTheHydratesTypedWithAStar) {
     const auto questions = QuestionsShown(practice::Ask::Formula, practice::Level::Secondary);
     Program p;
@@ -260,6 +261,51 @@ TEST(PracticeStory, EveryKindAllRightWithTheHydratesTypedWithAStar) {
     EXPECT_GE(starred, 1);
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 20 z 20 (100 %)");
     EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), "");
+    p.Key(pupil.dialog, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pupil.dialog); }));
+    PostMessageA(p.main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.WaitForExit(), 0u);
+}
+
+// A secondary-school round of complexes alone, names asked: the first name
+// with ammin typed with "amin" gets its hint, the rest typed right.
+TEST(PracticeStory, ComplexesNamedWithAminForAmminGetTheHint) {
+    const auto questions = QuestionsShown(practice::Ask::Name, practice::Level::Secondary);
+    Program p;
+    ASSERT_NE(p.WaitForMainDialog(), nullptr);
+    p.Command(IDM_PRACTICE);
+    const Pupil pupil{p.WaitForDialog("Procvičování")};
+    ASSERT_NE(pupil.dialog, nullptr);
+    pupil.Click(IDC_KIND_OXIDES); // ticked at first
+    pupil.Click(IDC_KIND_COMPLEXES);
+    pupil.Click(IDC_LEVEL_SECONDARY);
+    SelectCount(pupil.dialog, L"20");
+    pupil.Click(IDC_PRACTICE_START);
+    ASSERT_TRUE(pupil.Shows(IDC_PRACTICE_PROGRESS, "Otázka 1 z 20, správně 0"));
+    std::string mistake;
+    for (int i = 0; i < 20; ++i) {
+        const std::string shown =
+            pupil.Text(IDC_PRACTICE_TASK) + " " + pupil.Text(IDC_PRACTICE_PROMPT);
+        ASSERT_EQ(questions.count(shown), 1u) << shown;
+        const practice::Question& question = questions.at(shown);
+        ASSERT_EQ(question.compound.kind, practice::Kind::Complex) << shown;
+        std::string typed = question.compound.Name();
+        const std::size_t ammin = typed.find("ammin");
+        if (mistake.empty() && ammin != std::string::npos) {
+            typed.erase(ammin + 2, 1);
+            mistake = question.compound.formula + ": odpověď „" + typed + "“, správně " +
+                      question.compound.Name();
+            const std::string verdict = pupil.Answer(p, typed, true);
+            EXPECT_EQ(verdict, VerdictOf(question, typed));
+            EXPECT_NE(verdict.find("Ligand NH3 se jmenuje ammin, se dvěma m"), std::string::npos)
+                << verdict;
+            continue;
+        }
+        EXPECT_EQ(pupil.Answer(p, typed, true), VerdictOf(question, typed));
+    }
+    ASSERT_FALSE(mistake.empty()) << "twenty of the list's complexes, none with ammin";
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_PROGRESS), "Výsledek: 19 z 20 (95 %)");
+    EXPECT_EQ(pupil.Text(IDC_PRACTICE_MISTAKES), mistake);
     p.Key(pupil.dialog, VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(pupil.dialog); }));
     PostMessageA(p.main(), WM_CLOSE, 0, 0);

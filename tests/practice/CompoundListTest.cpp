@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <numeric>
 #include <set>
@@ -29,6 +30,7 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
     EXPECT_TRUE(list.errors.empty()) << list.errors.front();
     std::set<std::string> formulas, names, trivial;
     int counts[kKindCount][2] = {};
+    int complexes[4] = {}; // anionic, neutral, cationic; with two kinds of ligand
     for (const Compound& compound : list.compounds) {
         SCOPED_TRACE(compound.formula + " " + compound.Name());
         ++counts[static_cast<int>(compound.kind)][static_cast<int>(compound.level)];
@@ -47,7 +49,17 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
         EXPECT_EQ(ions->cation.count * ions->cation.charge + ions->anion.count * ions->anion.charge,
                   0);
         const int hydrogens = (ions->anion.formula == "OH" ? 1 : 0) + ions->hydrogens;
-        if (compound.kind != Kind::Oxide) {
+        if (compound.kind == Kind::Complex) {
+            const ComplexIon& complex = *ions->complex;
+            int ligands = complex.oxidation;
+            for (const Ligand& ligand : complex.ligands) {
+                ligands += ligand.count * ligand.charge;
+            }
+            EXPECT_EQ(ligands, complex.charge);
+            EXPECT_EQ(CompoundName(compound.kind, *ions), compound.Name());
+            ++complexes[(complex.charge > 0) - (complex.charge < 0) + 1];
+            complexes[3] += complex.ligands.size() > 1 ? 1 : 0;
+        } else if (compound.kind != Kind::Oxide) {
             EXPECT_EQ(ions->atoms * ions->oxidation - 2 * ions->oxygens + hydrogens,
                       ions->anion.charge);
             EXPECT_EQ(CompoundName(compound.kind, *ions), compound.Name());
@@ -73,8 +85,12 @@ TEST(CompoundList, EveryCompoundIsNamedByTheRules) {
         const auto* count = counts[static_cast<int>(kind)];
         const bool small = kind == Kind::Peroxide || kind == Kind::BinaryAcid;
         EXPECT_GE(count[0] + count[1], small ? 5 : 15) << KindKey(kind);
-        EXPECT_GE(count[0], 1) << KindKey(kind) << " has nothing for ZŠ";
+        EXPECT_GE(count[0], kind == Kind::Complex ? 0 : 1)
+            << KindKey(kind) << " has nothing for ZŠ";
     }
+    EXPECT_EQ(counts[static_cast<int>(Kind::Complex)][0], 0) << "complexes are taught at SŠ";
+    EXPECT_GE(counts[static_cast<int>(Kind::Complex)][1], 30);
+    EXPECT_GE(*std::min_element(complexes, complexes + 4), 5) << "every shape of complex";
     const auto* oxides = counts[static_cast<int>(Kind::Oxide)];
     EXPECT_EQ(oxides[0] + oxides[1], 100);
     EXPECT_EQ(oxides[0], 39);
@@ -104,6 +120,10 @@ TEST(CompoundList, OneElementOneOxidationNumberOneSetOfStems) {
     std::map<std::pair<std::string, int>, std::map<std::set<std::string>, std::string>> stems;
     for (const Compound& compound : ListedCompounds()) {
         for (const NamedElement& element : NamedElements(compound)) {
+            const auto ions = IonsOf(compound.formula, compound.kind);
+            if (ions->complex && element.symbol == ions->complex->central) {
+                continue; // its ligands stand before the stem
+            }
             std::set<std::string> accepted;
             for (const std::string& name : compound.names) {
                 const std::vector<std::string> words = Words(name);

@@ -53,6 +53,22 @@ TEST(Explanations, EachStyleBothWays) {
                     "atomy H dávají +2, sedm atomů O -14, dva atomy Cr tedy +12, každý z nich má "
                     "oxidační číslo VI; tomu odpovídá koncovka -ová a předpona di- pro dva atomy "
                     "Cr: kyselina dichromová."},
+        {"K4[Fe(CN)6]",
+         "Komplexní částice stojí v hranaté závorce. Čtyři kationty K s nábojem 1+ dávají "
+         "dohromady +4, komplexní anion [Fe(CN)6] má tedy náboj 4-. Šest ligandů CN (kyano) s "
+         "nábojem 1-: ligandy dávají dohromady -6, železo má tedy oxidační číslo II: (+2) + (-6) "
+         "= -4. Komplexní anion má koncovku -an, oxidačnímu číslu II odpovídá -natan; před jméno "
+         "centrálního atomu se píší ligandy s číslovkovými předponami: hexakyanoželeznatan. "
+         "Kation K se nazývá draselný: hexakyanoželeznatan draselný."},
+        {"[Pt(NH3)2Cl2]",
+         "Komplexní částice stojí v hranaté závorce. Komplex [Pt(NH3)2Cl2] stojí ve vzorci sám, "
+         "je tedy bez náboje. Dva ligandy NH3 (ammin) bez náboje a dva ligandy Cl (chloro) s "
+         "nábojem 1-: ligandy dávají dohromady -2, platina má tedy oxidační číslo II: (+2) + (-2) "
+         "= 0. Komplex bez náboje se nazývá jménem centrálního atomu v 1. pádě (platina); před "
+         "jméno centrálního atomu se píší ligandy s číslovkovými předponami. Ligandy se v názvu "
+         "řadí abecedně podle svých jmen, bez ohledu na předpony. Starší pravidla dávala "
+         "aniontové ligandy před neutrální: dichlorodiamminplatina; i tak je název správně. "
+         "Název: diammindichloroplatina."},
     };
     for (const auto& [formula, text] : byName) {
         EXPECT_EQ(Explained(formula, Ask::Name), text);
@@ -100,6 +116,13 @@ TEST(Explanations, EachStyleBothWays) {
         {"H2Cr2O7", "Koncovka -ová znamená oxidační číslo VI a předpona di- dva atomy Cr. "
                     "Kyselina dichromová má 2 atomy H. Vodík a chrom dávají dohromady +14 (2 + 2 "
                     "· 6), každý atom O -2, tedy 14 : 2 = 7 atomů O: H2Cr2O7."},
+        {"[Cu(NH3)4]SO4",
+         "Tetraamminměďnatý je komplexní kation (přídavné jméno): měďnatý znamená centrální atom "
+         "Cu s oxidačním číslem II (koncovka -natý). Tetraammin znamená čtyři ligandy NH3 "
+         "(ammin) bez náboje. Náboj komplexu je (+2) + 0 = +2. V hranaté závorce stojí centrální "
+         "atom a za ním ligandy, ligand z více atomů v kulaté závorce: [Cu(NH3)4]. Síran: anion "
+         "SO4 s nábojem 2-. Kation [Cu(NH3)4] s nábojem 2+ vyrovná jeden anion SO4: (+2) + (-2) "
+         "= 0, tedy [Cu(NH3)4]SO4."},
     };
     for (const auto& [formula, text] : byFormula) {
         EXPECT_EQ(Explained(formula, Ask::Formula), text);

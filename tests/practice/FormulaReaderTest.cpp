@@ -53,6 +53,18 @@ TEST(FormulaReader, ReadsTheShapesItKnowsAndNamesWhatIsWrong) {
         {"CuSO4·5H2O·H2O", 0, "Za tečkou smí stát jen počet molekul vody a H2O: CuSO4·5H2O."},
         {"CuSO4·1H2O", 0, "Jednička se ve vzorci nepíše."},
         {"Cu(SO4·5H2O)", 0, "Znak „·“ do vzorce nepatří."},
+        {"K4[Fe(CN)6]", 2, ""},
+        {"[Co(NH3)5Cl]Cl2", 2, ""},
+        {"Fe4[Fe(CN)6]3", 2, ""},
+        {"[Ni(CO)4]", 1, ""},
+        {"K4[Fe(CN)6", 0, "Chybí zavírací hranatá závorka."},
+        {"K4Fe(CN)6]", 0, "Zavírací hranatá závorka nemá otevírací."},
+        {"[]", 0, "Hranatá závorka je prázdná."},
+        {"[Fe[CN]6]", 0, "Hranaté závorky se do sebe nevnořují."},
+        {"[Fe(CN]6)", 0, "Hranatá závorka nepatří do kulaté: K4[Fe(CN)6]."},
+        {"[Fe(CN)]", 0, "Za závorkou chybí počet."},
+        {"[Fe)", 0, "Zavírací závorka nemá otevírací."},
+        {"[Fe]1", 0, "Jednička se ve vzorci nepíše."},
     };
     for (const Case& c : cases) {
         const std::vector<char> buffer(c.text.begin(), c.text.end());
@@ -70,6 +82,8 @@ TEST(FormulaReader, ReadsTheShapesItKnowsAndNamesWhatIsWrong) {
         EXPECT_EQ(CountAtoms(*hydrate),
                   (std::map<std::string, int>{{"Cu", 1}, {"H", 10}, {"O", 9}, {"S", 1}}));
     }
+    EXPECT_EQ(CountAtoms(*ReadFormula("Fe4[Fe(CN)6]3").formula),
+              (std::map<std::string, int>{{"C", 18}, {"Fe", 7}, {"N", 18}}));
     const auto hydroxide = ReadFormula("Fe(OH)3").formula;
     EXPECT_EQ(CountAtoms(*hydroxide), CountAtoms(*ReadFormula("FeO3H3").formula));
     EXPECT_EQ(CountAtoms(*hydroxide), (std::map<std::string, int>{{"Fe", 1}, {"H", 3}, {"O", 3}}));

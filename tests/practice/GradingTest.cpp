@@ -37,6 +37,10 @@ template <std::size_t N> void Check(const Case (&cases)[N]) {
 }
 
 TEST(Grading, NamesAcceptedAndTheirHints) {
+    const std::string older = " (ligandy v pořadí starších pravidel, aniontové před neutrálními; "
+                              "současná pravidla je řadí abecedně)";
+    const std::string amin =
+        "Ligand NH3 se jmenuje ammin, se dvěma m (aminy jsou organické sloučeniny).";
     const Case cases[] = {
         {"Fe2O3", Ask::Name, "  Oxid \t ŽELEZITÝ. ", Grade::Right},
         {"Fe2O3", Ask::Name, "oxid\xA0železitý ;", Grade::Right},
@@ -91,11 +95,33 @@ TEST(Grading, NamesAcceptedAndTheirHints) {
         {"CaCO3", Ask::Name, "Křída", Grade::RightVariant, "křída", true},
         {"CaO", Ask::Name, "oxid vápenatý", Grade::Wrong,
          "To je systematický název; triviální název je pálené vápno.", true},
+        // Complexes: the older order of ligands, hyphens between them, and the slips.
+        {"[Co(NH3)5Cl]Cl2", Ask::Name, "chlorid pentaammin-chlorokobaltitý", Grade::Right},
+        {"[Co(NH3)5Cl]Cl2", Ask::Name, "chlorid chloropentaamminkobaltity", Grade::RightVariant,
+         "chlorid chloropentaamminkobaltitý" + older},
+        {"[Pt(NH3)2Cl2]", Ask::Name, "dichloro-diamminplatina", Grade::RightVariant,
+         "dichlorodiamminplatina" + older},
+        {"[Cu(NH3)4]SO4", Ask::Name, "síran tetraaminměďnatý", Grade::Wrong, amin},
+        {"[Co(NH3)5Cl]Cl2", Ask::Name, "chlorid chloropentaaminkobaltitý", Grade::Wrong, amin},
+        {"K4[Fe(CN)6]", Ask::Name, "kyanoželeznatan draselný", Grade::Wrong,
+         "Počet ligandů udává číslovková předpona: 6 CN je hexakyano."},
+        {"[Co(NH3)5Cl]Cl2", Ask::Name, "chlorid amminchlorokobaltitý", Grade::Wrong,
+         "Počet ligandů udává číslovková předpona: 5 NH3 je pentaammin."},
+        {"K4[Fe(CN)6]", Ask::Name, "hexakyanoželeznatý draselný", Grade::Wrong,
+         "Komplexní anion má koncovku -an: hexakyanoželeznatan, ne hexakyanoželeznatý."},
+        {"K4[Fe(CN)6]", Ask::Name, "hexakyanoželezitan draselný", Grade::Wrong,
+         "Koncovka -itan znamená oxidační číslo III; Fe má tu oxidační číslo II, tedy -natan."},
+        {"[Cu(NH3)4]SO4", Ask::Name, "síran tetraamminměďný", Grade::Wrong,
+         "Koncovka -ný znamená oxidační číslo I; Cu má tu oxidační číslo II, tedy -natý."},
+        {"Na3[Ag(S2O3)2]", Ask::Name, "dithiosulfatostříbrnan sodný", Grade::RightVariant,
+         "dithiosulfatostříbrnan sodný"},
     };
     Check(cases);
 }
 
 TEST(Grading, FormulasAcceptedAndTheirHints) {
+    const std::string brackets = "Komplexní částice patří do hranaté závorky a ligand z více "
+                                 "atomů, který se opakuje, do kulaté: ";
     const std::string repeat = " patří do závorky a počet za závorkou říká, kolikrát se opakuje: ";
     const std::string reduce = "Vzorec se krátí na nejmenší poměr: ";
     const Case cases[] = {
@@ -164,6 +190,15 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
          "Závorka se píše jen kolem skupiny, která se opakuje: KCN."},
         {"KCN", Ask::Formula, "KNC", Grade::Wrong,
          "Atomy souhlasí, ale píší se v tomto pořadí: KCN."},
+        {"K4[Fe(CN)6]", Ask::Formula, "K4Fe(CN)6", Grade::Wrong, brackets + "K4[Fe(CN)6]."},
+        {"[Cu(NH3)4]SO4", Ask::Formula, "[CuN4H12]SO4", Grade::Wrong,
+         "Atomy souhlasí, ale píší se v tomto pořadí: [Cu(NH3)4]SO4."},
+        {"[Cu(NH3)4]SO4", Ask::Formula, "[Cu(NH3)4SO4]", Grade::Wrong, brackets + "[Cu(NH3)4]SO4."},
+        {"[Ni(CO)4]", Ask::Formula, "[Ni(CO)4]]", Grade::Wrong,
+         "Zavírací hranatá závorka nemá otevírací."},
+        {"K3[Fe(CN)6]", Ask::Formula, "K4[Fe(CN)6]", Grade::Wrong,
+         "K4[Fe(CN)6] je hexakyanoželeznatan draselný (Fe II); hexakyanoželezitan znamená Fe "
+         "III: K3[Fe(CN)6]."},
     };
     Check(cases);
 }
@@ -174,6 +209,12 @@ TEST(Grading, AcceptedNamesAddTheGasOnlyToBinaryAcids) {
                                         "sirovodík"}));
     EXPECT_EQ(AcceptedNames(Listed("H2SO4")), (std::vector<std::string>{"kyselina sírová"}));
     EXPECT_EQ(GasOf("kyselina"), "");
+    // A complex's older order of ligands, where it differs, for the worksheet's key.
+    EXPECT_EQ(AcceptedNames(Listed("[Co(NH3)5Cl]Cl2")),
+              (std::vector<std::string>{"chlorid pentaamminchlorokobaltitý",
+                                        "chlorid chloropentaamminkobaltitý"}));
+    EXPECT_EQ(AcceptedNames(Listed("[Cu(NH3)4]SO4")),
+              (std::vector<std::string>{"síran tetraamminměďnatý"}));
 }
 
 } // namespace
