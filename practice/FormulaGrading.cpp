@@ -321,6 +321,22 @@ std::string WithoutWrittenOnes(const std::string& text) {
     return kept;
 }
 
+namespace {
+
+// The formula with the ligands of its complex sorted after the central atom.
+std::string LigandsSorted(Formula formula) {
+    const auto text = [](const Group& group) { return WriteFormula(Formula{{group}}); };
+    for (Group& group : formula.groups) {
+        if (group.bracketed && group.inside.size() > 2) {
+            std::sort(group.inside.begin() + 1, group.inside.end(),
+                      [&](const Group& a, const Group& b) { return text(a) < text(b); });
+        }
+    }
+    return WriteFormula(formula);
+}
+
+} // namespace
+
 Assessment AssessFormula(const Compound& compound, const std::string& answer) {
     const std::string given = WithoutBlanks(Trimmed(answer));
     if (given == compound.formula) {
@@ -339,6 +355,13 @@ Assessment AssessFormula(const Compound& compound, const std::string& answer) {
     const FormulaReading right = ReadFormula(compound.formula);
     if (!right.formula) {
         return {Grade::Wrong, ""};
+    }
+    if (compound.kind == Kind::Complex && read.formula &&
+        LigandsSorted(*read.formula) == LigandsSorted(*right.formula)) {
+        // The same complex with its ligands in another order: IUPAC orders
+        // them by their formulas ([CoCl(NH3)5]Cl2), many textbooks as the
+        // name does. Right, and the verdict says how the list writes it.
+        return {Grade::RightMolecular, WriteFormula(*read.formula)};
     }
     const Answer a{compound,
                    given,

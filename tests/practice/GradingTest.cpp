@@ -191,6 +191,11 @@ TEST(Grading, FormulasAcceptedAndTheirHints) {
         {"KCN", Ask::Formula, "KNC", Grade::Wrong,
          "Atomy souhlasí, ale píší se v tomto pořadí: KCN."},
         {"K4[Fe(CN)6]", Ask::Formula, "K4Fe(CN)6", Grade::Wrong, brackets + "K4[Fe(CN)6]."},
+        // The ligands in the order of their formulas, as IUPAC writes them.
+        {"[Co(NH3)5Cl]Cl2", Ask::Formula, "[CoCl(NH3)5]Cl2", Grade::RightMolecular,
+         "[CoCl(NH3)5]Cl2"},
+        {"[Co(NH3)5Cl]Cl2", Ask::Formula, "[ClCo(NH3)5]Cl2", Grade::Wrong,
+         "Atomy souhlasí, ale píší se v tomto pořadí: [Co(NH3)5Cl]Cl2."},
         {"[Cu(NH3)4]SO4", Ask::Formula, "[CuN4H12]SO4", Grade::Wrong,
          "Atomy souhlasí, ale píší se v tomto pořadí: [Cu(NH3)4]SO4."},
         {"[Cu(NH3)4]SO4", Ask::Formula, "[Cu(NH3)4SO4]", Grade::Wrong, brackets + "[Cu(NH3)4]SO4."},
