@@ -59,21 +59,6 @@ TEST(ResultsView, WhatTheTestWas) {
               "časový limit 1 minuta. Známka 1 od 85 %, 2 od 70 %, 3 od 45 %, 4 od 25 %.");
 }
 
-TEST(ResultsView, WhatTheFolderHeld) {
-    const std::string folder = "S:\\Chemie\\Oxidy - výsledky";
-    ClassOverview overview;
-    EXPECT_EQ(FolderStateText(overview, false, folder),
-              "Výsledky zatím nejsou: složka „S:\\Chemie\\Oxidy - výsledky“ ještě neexistuje. "
-              "Založí ji program prvního žáka, který test spustí.");
-    EXPECT_EQ(FolderStateText(overview, true, folder),
-              "Ve složce „S:\\Chemie\\Oxidy - výsledky“ zatím nejsou žádné výsledky tohoto testu.");
-    overview.rows.resize(3);
-    overview.rows[1].handedIn = true;
-    EXPECT_EQ(FolderStateText(overview, true, folder),
-              "Ve složce „S:\\Chemie\\Oxidy - výsledky“: pokusů celkem 3, odevzdáno 1, "
-              "rozpracováno 2.");
-}
-
 TEST(ResultsView, QuestionsWithTheirMistakesAndTheFilesNotRead) {
     ClassOverview overview;
     overview.questions = {{{Asked("Fe2O3", "oxid železitý", Ask::Name), 2, 3},
@@ -115,11 +100,6 @@ TEST(ResultsView, NamesAndMessagesOfTheSavedFiles) {
     EXPECT_EQ(WithExtension("C:\\8.A", ".csv"), "C:\\8.A.csv");
     EXPECT_EQ(WithExtension("C:\\Tabulka.CSV", ".csv"), "C:\\Tabulka.CSV");
     EXPECT_EQ(WithExtension(".csv", ".csv"), ".csv.csv") << "a name, not only an extension";
-    EXPECT_EQ(ResultsSaveFailedText("Tabulku", "C:\\a.csv", SaveFailure::MissingFolder),
-              "Tabulku se nepodařilo uložit do souboru\r\nC:\\a.csv\r\n\r\nSložka neexistuje. "
-              "Vyberte jinou.");
-    EXPECT_EQ(TestOpenFailedText("C:\\t.zemtest", "Soubor je prázdný."),
-              "Test ze souboru\r\nC:\\t.zemtest\r\nnelze načíst.\r\n\r\nSoubor je prázdný.");
 }
 
 } // namespace
