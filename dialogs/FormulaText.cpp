@@ -71,14 +71,14 @@ std::size_t CaretParagraph(HWND control) {
     return paragraphs;
 }
 
-void EmphasiseFormula(HWND dialog, HWND control, base::ScaledFont& font) {
+void Emphasise(HWND dialog, HWND control, base::ScaledFont& font, Scale times) {
     LOGFONTA face = {};
     const auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     if (GetObjectA(dialogFont, sizeof face, &face) == 0) {
         return;
     }
     const UINT dpi = base::WindowDpi(dialog);
-    face.lfHeight = base::SizeAtDesignDpi(face.lfHeight, dpi) * 3 / 2;
+    face.lfHeight = base::SizeAtDesignDpi(face.lfHeight, dpi) * times.numerator / times.denominator;
     face.lfWeight = FW_BOLD;
     font.Apply(control, face, dpi, false);
 }

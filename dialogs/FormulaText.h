@@ -29,11 +29,18 @@ struct Mark {
 // sets the marks.
 void SetFormulaText(HWND control, const std::string& text, const std::vector<Mark>& marks = {});
 
-// A formula that stands out: the dialog's font, half as large again and bold.
-// The dialog's font comes at the dialog's DPI; `font` keeps it at 96 DPI, so
-// that a change of DPI makes it from that and not from whichever dialog font
-// the window has at that moment.
-void EmphasiseFormula(HWND dialog, HWND control, base::ScaledFont& font);
+// A text that stands out: the dialog's font, bold and `times` as large (half
+// as large again for a question's formula, a third larger for a title). The
+// dialog's font comes at the dialog's DPI; `font` keeps it at 96 DPI, so that
+// a change of DPI makes it from that and not from whichever dialog font the
+// window has at that moment.
+struct Scale {
+    int numerator;
+    int denominator;
+};
+constexpr Scale kFormulaScale = {3, 2};
+constexpr Scale kTitleScale = {4, 3};
+void Emphasise(HWND dialog, HWND control, base::ScaledFont& font, Scale times);
 
 // The paragraph of the control the caret is in, counted from 0.
 std::size_t CaretParagraph(HWND control);

@@ -169,7 +169,7 @@ bool MayLeaveRound(HWND dialog, const Practice& state, const char* question) {
 void Open(HWND dialog, Practice& state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     SetUpChoices(dialog, {5, 10, 20}, Remembered());
-    EmphasiseFormula(dialog, GetDlgItem(dialog, IDC_PRACTICE_PROMPT), state.promptFont);
+    Emphasise(dialog, GetDlgItem(dialog, IDC_PRACTICE_PROMPT), state.promptFont, kFormulaScale);
     ShowOnDialogFace(GetDlgItem(dialog, IDC_PRACTICE_PROMPT));
     ShowOnDialogFace(GetDlgItem(dialog, IDC_PRACTICE_VERDICT));
     HWND mistakes = GetDlgItem(dialog, IDC_PRACTICE_MISTAKES);

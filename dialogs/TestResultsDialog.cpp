@@ -309,20 +309,6 @@ void Save(HWND dialog, const Results& state, const Saved& saved) {
     }
 }
 
-// The title stands out: the dialog's font, a third larger and bold, kept at
-// 96 DPI as the practice dialog keeps its question's.
-void EmphasiseTitle(HWND dialog, Results& state) {
-    LOGFONTA font = {};
-    const auto dialogFont = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
-    if (GetObjectA(dialogFont, sizeof font, &font) == 0) {
-        return;
-    }
-    const UINT dpi = base::WindowDpi(dialog);
-    font.lfHeight = base::SizeAtDesignDpi(font.lfHeight, dpi) * 4 / 3;
-    font.lfWeight = FW_BOLD;
-    state.titleFont.Apply(GetDlgItem(dialog, IDC_RESULTS_TITLE), font, dpi, false);
-}
-
 // Takes the controls' places at the dialog's present size as the ones to
 // move from.
 void CaptureLayout(HWND dialog, Layout& layout) {
@@ -358,7 +344,7 @@ void Arrange(HWND dialog, const Layout& layout, int width, int height) {
 
 void Open(HWND dialog, Results& state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-    EmphasiseTitle(dialog, state);
+    Emphasise(dialog, GetDlgItem(dialog, IDC_RESULTS_TITLE), state.titleFont, kTitleScale);
     SetUpTable(dialog);
     CaptureLayout(dialog, state.layout);
     RECT window = {};

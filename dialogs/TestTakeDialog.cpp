@@ -333,7 +333,7 @@ void Close(HWND dialog, Sitting& sitting) {
 void Open(HWND dialog, Sitting& sitting) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&sitting));
     SetText(dialog, IDC_TEST_HEADING, sitting.test.title);
-    EmphasiseFormula(dialog, GetDlgItem(dialog, IDC_TEST_PROMPT), sitting.promptFont);
+    Emphasise(dialog, GetDlgItem(dialog, IDC_TEST_PROMPT), sitting.promptFont, kFormulaScale);
     ShowOnDialogFace(GetDlgItem(dialog, IDC_TEST_PROMPT));
     SendDlgItemMessageA(dialog, IDC_TEST_ANSWER, EM_LIMITTEXT, practice::kMaxAnswer, 0);
     SendDlgItemMessageA(dialog, IDC_TEST_PUPIL_NAME, EM_LIMITTEXT, kLongestName, 0);

@@ -1,5 +1,6 @@
 #include "practice/FileLines.h"
 
+#include "practice/Text.h"
 #include "practice/Utf8.h"
 
 #include <cstdio>
@@ -63,18 +64,6 @@ bool Unescaped(const std::string& field, std::string& text) {
         }
     }
     return true;
-}
-
-std::vector<std::string> Split(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (std::size_t tab = line.find('\t'); tab != std::string::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
 }
 
 } // namespace
@@ -192,7 +181,7 @@ LinesReader::LinesReader(std::string_view bytes, const std::string& kind, const 
             }
         }
         if (line.fault.empty()) {
-            line.fields = Split(text);
+            line.fields = Split(text, '\t');
             line.key = line.fields.front();
             line.fields.erase(line.fields.begin());
             for (std::string& field : line.fields) {

@@ -143,16 +143,20 @@ std::string UpperAscii(const std::string& text) {
     return upper;
 }
 
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
     std::size_t start = 0;
-    for (std::size_t blank = text.find(' '); blank != std::string::npos;
-         blank = text.find(' ', start)) {
-        words.push_back(text.substr(start, blank - start));
-        start = blank + 1;
+    for (std::size_t at = text.find(separator); at != std::string::npos;
+         at = text.find(separator, start)) {
+        parts.push_back(text.substr(start, at - start));
+        start = at + 1;
     }
-    words.push_back(text.substr(start));
-    return words;
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    return Split(text, ' ');
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {

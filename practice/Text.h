@@ -23,6 +23,8 @@ std::string Capitalised(const std::string& text);
 bool SameButDiacritics(const std::string& given, const std::string& expected);
 // ASCII letters in upper case: "Co2" gives "CO2".
 std::string UpperAscii(const std::string& text);
+// The parts between single separators: "a\t\tb" split at tabs is "a", "", "b".
+std::vector<std::string> Split(const std::string& text, char separator);
 // The words between single spaces.
 std::vector<std::string> Words(const std::string& text);
 
